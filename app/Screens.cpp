@@ -1,0 +1,7 @@
+#include "Screens.h"
+
+#include "Unit1.h"
+
+void CreateScreens()
+{
+}

@@ -1,0 +1,81 @@
+#include "Form.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShowEvent>
+
+TForm::TForm(QWidget *parent, const QString &name) : QDialog(parent)
+{
+    setObjectName(name);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+int TForm::ShowModal()
+{
+    return exec();
+}
+
+void TForm::setDefaultButton(QPushButton *button, bool isDefault)
+{
+    button->setDefault(isDefault);
+}
+
+void TForm::done(int r)
+{
+    FormClose();
+    QDialog::done(r);
+}
+
+void TForm::reject()
+{
+    done(2);
+}
+
+void TForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormActivate();
+}
+
+void TForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (cancelButton_ && cancelButton_->isVisible() && cancelButton_->isEnabled())
+            cancelButton_->click();
+        else if (!cancelButton_)
+            done(2);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TForm::fixSize(int width, int height)
+{
+    if (width > 0 && height > 0) {
+        setFixedSize(width, height);
+    } else if (layout()) {
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+void digitsOnly(QLineEdit *edit)
+{
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+}
+
+void markState(QWidget *widget, const QColor &background, bool bold)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window,
+                 background.isValid() ? background : QApplication::palette(widget).color(QPalette::Window));
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+    QFont f = widget->font();
+    f.setBold(bold);
+    widget->setFont(f);
+}
