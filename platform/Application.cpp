@@ -4,6 +4,7 @@
 #include "Format.h"
 #include "Messages.h"
 
+#include <QFont>
 #include <QTimer>
 
 namespace {
@@ -18,6 +19,8 @@ std::function<void()> &terminateHook()
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     useRussianLocale();
+    // The screens' pixel sizes assume a compact sans font with Arial metrics.
+    setFont(QFont(QStringLiteral("Liberation Sans"), 9));
     setApplicationName(QStringLiteral("tabel"));
     setApplicationDisplayName(QStringLiteral("Табель"));
 }

@@ -59,6 +59,7 @@ void Connection::open()
     if (!q.exec(QStringLiteral("set DateStyle to 'ISO, DMY'")))
         throw DbError::fromSql(q.lastError());
     transactionDepth = 0;
+    wanted_ = true;
 }
 
 void Connection::close()
@@ -68,6 +69,7 @@ void Connection::close()
         db.close();
     }
     transactionDepth = 0;
+    wanted_ = false;
 }
 
 bool Connection::connected() const
@@ -75,7 +77,16 @@ bool Connection::connected() const
     return QSqlDatabase::contains(name_) && QSqlDatabase::database(name_, false).isOpen();
 }
 
-QSqlDatabase Connection::db() const
+QSqlDatabase Connection::db()
 {
-    return QSqlDatabase::database(name_, false);
+    QSqlDatabase d = QSqlDatabase::database(name_, false);
+    if (!d.isOpen() && wanted_ && transactionDepth == 0) {
+        try {
+            open();
+        } catch (const DbError &) {
+            // The statement itself reports the missing connection.
+        }
+        d = QSqlDatabase::database(name_, false);
+    }
+    return d;
 }

@@ -34,7 +34,9 @@ public:
     void open();
     void close();
     bool connected() const;
-    QSqlDatabase db() const;
+    // The driver's connection. One the server dropped is opened again here,
+    // outside a transaction, so the next command works once the server is back.
+    QSqlDatabase db();
 
     // Nesting depth of Transaction guards; only the outermost one talks to the server.
     int transactionDepth = 0;
@@ -42,4 +44,5 @@ public:
 private:
     QString name_;
     QString connectionString_;
+    bool wanted_ = false; // opened by the program and not closed since
 };

@@ -383,29 +383,28 @@ void Dataset::post()
     for (int i : order)
         names << fields_[i].name;
 
-    QSqlQuery query(connection_->db());
     QString sql;
+    QStringList marks;
+    for (int k = 0; k < names.size(); ++k)
+        marks << QStringLiteral(":p%1").arg(k);
     if (state_ == State::Insert) {
-        QStringList marks;
-        for (int k = 0; k < names.size(); ++k)
-            marks << QStringLiteral("?");
         sql = QStringLiteral("insert into %1 (%2) values (%3) returning *")
                   .arg(updateTable_, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
     } else {
         QStringList sets;
-        for (const QString &n : names)
-            sets << n + QStringLiteral(" = ?");
-        sql = QStringLiteral("update %1 set %2 where %3 = ? returning *")
+        for (int k = 0; k < names.size(); ++k)
+            sets << names[k] + QStringLiteral(" = ") + marks[k];
+        sql = QStringLiteral("update %1 set %2 where %3 = :row_key returning *")
                   .arg(updateTable_, sets.join(QStringLiteral(", ")), key_);
     }
-    if (!query.prepare(sql))
-        throw DbError::fromSql(query.lastError());
-    for (int i : order)
-        query.addBindValue(buffer_[i]);
+    Params params;
+    params.setSql(sql);
+    for (int k = 0; k < order.size(); ++k)
+        params.set(marks[k].mid(1), buffer_[order[k]]);
     if (state_ == State::Edit)
-        query.addBindValue(rows_[visible_[cur_]][fieldIndex(key_)]);
-    if (!query.exec())
-        throw DbError::fromSql(query.lastError());
+        params.set(QStringLiteral("row_key"), rows_[visible_[cur_]][fieldIndex(key_)]);
+    QSqlQuery query(connection_->db());
+    runStatement(query, params);
 
     QVector<QVariant> stored = buffer_;
     if (query.next()) {
@@ -464,12 +463,11 @@ void Dataset::remove()
     if (cur_ < 0)
         return;
     cancel();
+    Params params;
+    params.setSql(QStringLiteral("delete from %1 where %2 = :row_key").arg(updateTable_, key_));
+    params.set(QStringLiteral("row_key"), rows_[visible_[cur_]][fieldIndex(key_)]);
     QSqlQuery query(connection_->db());
-    if (!query.prepare(QStringLiteral("delete from %1 where %2 = ?").arg(updateTable_, key_)))
-        throw DbError::fromSql(query.lastError());
-    query.addBindValue(rows_[visible_[cur_]][fieldIndex(key_)]);
-    if (!query.exec())
-        throw DbError::fromSql(query.lastError());
+    runStatement(query, params);
     rows_.removeAt(visible_[cur_]);
     const int keep = cur_;
     rebuildVisible();

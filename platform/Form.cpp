@@ -71,8 +71,8 @@ void digitsOnly(QLineEdit *edit)
 void markState(QWidget *widget, const QColor &background, bool bold)
 {
     QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window,
-                 background.isValid() ? background : QApplication::palette(widget).color(QPalette::Window));
+    const QPalette::ColorRole role = widget->backgroundRole();
+    pal.setColor(role, background.isValid() ? background : QApplication::palette(widget).color(role));
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
     QFont f = widget->font();

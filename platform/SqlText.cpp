@@ -2,7 +2,9 @@
 
 #include "DbError.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <stdexcept>
 
 namespace {
@@ -13,7 +15,8 @@ bool isNameChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_');
 ParsedSql parseNamedParams(const QString &sql)
 {
     ParsedSql out;
-    out.positional.reserve(sql.size());
+    QString chunk;
+    chunk.reserve(sql.size());
     const int n = sql.size();
     int i = 0;
     while (i < n) {
@@ -31,12 +34,12 @@ ParsedSql parseNamedParams(const QString &sql)
                 }
                 ++j;
             }
-            out.positional += sql.mid(i, j - i + 1);
+            chunk += sql.mid(i, j - i + 1);
             i = j + 1;
             continue;
         }
         if (c == QLatin1Char(':') && i + 1 < n && sql.at(i + 1) == QLatin1Char(':')) {
-            out.positional += QLatin1String("::");
+            chunk += QLatin1String("::");
             i += 2;
             continue;
         }
@@ -45,13 +48,15 @@ ParsedSql parseNamedParams(const QString &sql)
             while (j < n && isNameChar(sql.at(j)))
                 ++j;
             out.names << sql.mid(i + 1, j - i - 1).toLower();
-            out.positional += QLatin1Char('?');
+            out.chunks << chunk;
+            chunk.clear();
             i = j;
             continue;
         }
-        out.positional += c;
+        chunk += c;
         ++i;
     }
+    out.chunks << chunk;
     return out;
 }
 
@@ -86,16 +91,17 @@ bool Params::has(const QString &name) const
 void runStatement(QSqlQuery &query, const Params &params)
 {
     const ParsedSql &p = params.parsed();
-    bool ok;
-    if (p.names.isEmpty()) {
-        ok = query.exec(p.positional);
-    } else {
-        if (!query.prepare(p.positional))
-            throw DbError::fromSql(query.lastError());
-        for (const QString &name : p.names)
-            query.addBindValue(params.value(name));
-        ok = query.exec();
+    QString text = p.chunks.value(0);
+    const QSqlDriver *driver = query.driver();
+    if (!driver || !driver->isOpen())
+        throw DbError(QStringLiteral("no connection to the server"), QStringLiteral("08003"));
+    for (int i = 0; i < p.names.size(); ++i) {
+        const QVariant v = params.value(p.names[i]);
+        QSqlField field(QString(), v.isValid() ? v.metaType() : QMetaType::fromType<QString>());
+        field.setValue(v);
+        text += driver->formatValue(field);
+        text += p.chunks.value(i + 1);
     }
-    if (!ok)
+    if (!query.exec(text))
         throw DbError::fromSql(query.lastError());
 }

@@ -11,8 +11,9 @@ class Connection;
 // A statement's named parameters (":data"), found outside quotes and apart
 // from "::" casts, and turned into positional ones for the driver.
 struct ParsedSql {
-    QString positional;  // the statement with every ":name" replaced by "?"
+    QStringList chunks;  // the text around the parameters: one more than names
     QStringList names;   // lower-case names in order of appearance, repeats kept
+    QString positional() const { return chunks.join(QLatin1Char('?')); }
 };
 ParsedSql parseNamedParams(const QString &sql);
 
@@ -32,4 +33,6 @@ private:
 };
 
 // Runs a statement with its parameters bound; throws DbError when the server refuses it.
+// Each value reaches the server as one literal escaped by the driver, so no
+// typed text can change the statement.
 void runStatement(QSqlQuery &query, const Params &params);

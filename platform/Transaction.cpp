@@ -19,9 +19,9 @@ Transaction::~Transaction()
 {
     if (done_)
         return;
-    --connection_->transactionDepth;
     if (outer_)
         connection_->db().rollback();
+    --connection_->transactionDepth;
 }
 
 void Transaction::commit()
@@ -29,13 +29,14 @@ void Transaction::commit()
     if (done_)
         return;
     done_ = true;
-    --connection_->transactionDepth;
     if (outer_) {
         QSqlDatabase db = connection_->db();
         if (!db.commit()) {
             const DbError error = DbError::fromSql(db.lastError());
             db.rollback();
+            --connection_->transactionDepth;
             throw error;
         }
     }
+    --connection_->transactionDepth;
 }

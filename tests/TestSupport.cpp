@@ -100,6 +100,11 @@ QString create(const QString &templateName)
     return g_current;
 }
 
+void allowConnections(bool allow)
+{
+    adminExec(QStringLiteral("alter database %1 allow_connections %2").arg(g_current, allow ? "true" : "false"));
+}
+
 void dropCurrent()
 {
     if (g_current.isEmpty())

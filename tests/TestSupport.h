@@ -39,6 +39,8 @@ QString connectionString(const QString &database, const QString &password = QStr
 QString create(const QString &templateName = QStringLiteral("tabel_tpl"));
 // Only creates the copy (for code that connects by itself).
 QString createCopy(const QString &templateName = QStringLiteral("tabel_tpl"));
+// Lets clients connect to the current copy, or keeps them out (a server gone away).
+void allowConnections(bool allow);
 // Disconnects DataModule6 and drops the copy.
 void dropCurrent();
 } // namespace TestDb

@@ -63,7 +63,7 @@ private slots:
         QFETCH(QString, positional);
         QFETCH(QStringList, names);
         const ParsedSql parsed = parseNamedParams(sql);
-        QCOMPARE(parsed.positional, positional);
+        QCOMPARE(parsed.positional(), positional);
         QCOMPARE(parsed.names, names);
     }
 

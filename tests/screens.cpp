@@ -1,0 +1,81 @@
+// Opens the client's screens on a database and saves a PNG of each:
+//   screens <folder> <database> <server>
+// Run under a display (scripts/screenshots uses Xvfb). Message boxes are
+// recorded, not shown, so the run needs nobody at the keyboard.
+#include "DataGrid.h"
+#include "DatePicker.h"
+#include "Screens.h"
+#include "TestSupport.h"
+#include "Unit1.h"
+#include "Unit23.h"
+#include "Unit6.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+QString g_folder;
+QStringList g_saved;
+
+void save(QWidget *w, const QString &name)
+{
+    QApplication::processEvents();
+    const QString path = QDir(g_folder).filePath(name + QStringLiteral(".png"));
+    if (w->grab().save(path))
+        g_saved << path;
+    else
+        fprintf(stderr, "could not save %s\n", qPrintable(path));
+}
+
+// The day in the last weeks with the most output rows in shift 1.
+QDate busyDay()
+{
+    return scalar(QStringLiteral("select data from accounts_dep.smena where smena = 1 and ok <> '' and "
+                                 "data > current_date - 40 group by data order by count(*) desc, data desc limit 1"))
+        .toDate();
+}
+
+void showRegister()
+{
+    Form1->DateT->setDate(busyDay());
+    Form1->DateTChange();
+    Form1->RadioButton1->setChecked(true);
+    Form1->DBGrid2->dataset()->setRecNo(3);
+    save(Form1, QStringLiteral("02-register"));
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Application app(argc, argv);
+    if (argc < 4) {
+        fprintf(stderr, "usage: screens <folder> <database> <server>\n");
+        return 2;
+    }
+    g_folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(g_folder);
+    recordMessages();
+    auto *form1 = new TForm1({QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])},
+                             QString::fromLatin1(__DATE__), QString::fromLatin1(__TIME__));
+    if (!form1->Connected)
+        return 1;
+    CreateScreens();
+    QTimer::singleShot(300, [] {
+        save(Form23, QStringLiteral("01-login"));
+        whenModal([](QWidget *) {
+            showRegister();
+            Form1->close();
+        });
+        Form23->Edit1->setText(QStringLiteral("6352"));
+        Form23->Button1->click();
+    });
+    app.exec();
+    for (const QString &p : g_saved)
+        printf("%s\n", qPrintable(p));
+    return g_saved.isEmpty() ? 1 : 0;
+}
