@@ -1,7 +1,24 @@
 #include "Screens.h"
 
 #include "Unit1.h"
+#include "Unit2.h"
+#include "Unit26.h"
+#include "Unit29.h"
+#include "Unit3.h"
+#include "Unit5.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "Unit9.h"
 
 void CreateScreens()
 {
+    new TForm2(Form1);
+    new TForm3(Form1);
+    new TForm5(Form1);
+    new TForm7(Form1);
+    new TForm8(Form1);
+    new TForm9(Form1);
+    new TForm26(Form1);
+    new TForm29(Form1);
+    Form1->EnableBuiltScreens();
 }

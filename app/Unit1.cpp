@@ -6,6 +6,10 @@
 #include "Messages.h"
 #include "Startup.h"
 #include "Unit23.h"
+#include "Unit26.h"
+#include "Unit3.h"
+#include "Unit5.h"
+#include "Unit8.h"
 #include "Unit6.h"
 
 #include <QCheckBox>
@@ -108,6 +112,49 @@ void TForm1::BuildMenu()
     // Items whose screens the program does not have yet stay disabled.
     for (QAction *a : {N1, N3, N4, N6, N8, N9, N13, N20, N22, N18, N19, N17, N23, N10, N21})
         a->setEnabled(false);
+}
+
+void TForm1::EnableBuiltScreens()
+{
+    const QList<QPair<QAction *, void (TForm1::*)()>> items{
+        {N1, &TForm1::N1Click}, {N3, &TForm1::N3Click}, {N6, &TForm1::N6Click}, {N8, &TForm1::N8Click}};
+    for (const auto &i : items) {
+        connect(i.first, &QAction::triggered, this, i.second, Qt::UniqueConnection);
+        i.first->setEnabled(true);
+    }
+}
+
+void TForm1::N1Click()
+{
+    Form5->PrepareReference();
+    DataModule6->Workers->open();
+    Form5->ShowModal();
+    DataModule6->Workers->close();
+}
+
+void TForm1::N3Click()
+{
+    Form3->PrepareReference();
+    DataModule6->Izdel->open();
+    Form3->ShowModal();
+    DataModule6->Izdel->close();
+}
+
+void TForm1::N6Click()
+{
+    DataModule6->Vid_oper->setFiltered(false);
+    Form8->PrepareReference();
+    DataModule6->Vid_oper->open();
+    Form8->ShowModal();
+    DataModule6->Vid_oper->close();
+}
+
+void TForm1::N8Click()
+{
+    Form26->PrepareReference();
+    Form26->item->reopen();
+    Form26->ShowModal();
+    Form26->item->close();
 }
 
 void TForm1::FormCreate(const QStringList &args)

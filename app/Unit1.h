@@ -41,6 +41,13 @@ public:
     // The stamp the watchdog compares (the build's, or one a test injects).
     void SetCompileStamp(const QString &compileDate, const QString &compileTime);
 
+    // Connects the menu items to the screens that exist once they are created.
+    void EnableBuiltScreens();
+    void N1Click();
+    void N3Click();
+    void N6Click();
+    void N8Click();
+
 protected:
     void FormActivate() override;
 

@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -78,4 +79,22 @@ void markState(QWidget *widget, const QColor &background, bool bold)
     QFont f = widget->font();
     f.setBold(bold);
     widget->setFont(f);
+}
+
+QGroupBox *boldFrame(QWidget *parent, const char *name, const QString &title)
+{
+    auto *frame = make<QGroupBox>(parent, name, title);
+    QFont f = frame->font();
+    f.setBold(true);
+    frame->setFont(f);
+    return frame;
+}
+
+void plainContents(QGroupBox *frame)
+{
+    for (QWidget *w : frame->findChildren<QWidget *>()) {
+        QFont f = w->font();
+        f.setBold(false);
+        w->setFont(f);
+    }
 }

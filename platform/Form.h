@@ -54,6 +54,12 @@ W *make(QWidget *parent, const char *name, Args &&...args)
     return w;
 }
 
+// A frame with a bold caption ("Данные о работнике"); call plainContents()
+// once its fields are in, so they keep the normal weight.
+class QGroupBox;
+QGroupBox *boldFrame(QWidget *parent, const char *name, const QString &title);
+void plainContents(QGroupBox *frame);
+
 // Edits that take digits only, typed or pasted.
 void digitsOnly(QLineEdit *edit);
 

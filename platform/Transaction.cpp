@@ -32,8 +32,8 @@ void Transaction::commit()
     if (outer_) {
         QSqlDatabase db = connection_->db();
         if (!db.commit()) {
+            // A refused COMMIT has already ended the transaction on the server.
             const DbError error = DbError::fromSql(db.lastError());
-            db.rollback();
             --connection_->transactionDepth;
             throw error;
         }

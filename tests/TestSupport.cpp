@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -179,4 +180,25 @@ void whenModal(std::function<void(QWidget *)> action)
 int modalTimeouts()
 {
     return g_modalTimeouts;
+}
+
+void withModal(const std::function<void()> &open, const std::function<void(QWidget *)> &body)
+{
+    whenModal([&body](QWidget *w) {
+        body(w);
+        if (w->isVisible())
+            if (auto *dlg = qobject_cast<QDialog *>(w))
+                dlg->done(2);
+    });
+    open();
+}
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
 }

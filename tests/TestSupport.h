@@ -55,6 +55,11 @@ QList<QVariantList> rows(const QString &sql, const QList<QPair<QString, QVariant
 // modalTimeouts() counts it.
 void whenModal(std::function<void(QWidget *)> action);
 int modalTimeouts();
+// Runs `open` (which shows a dialog modally) and `body` while that dialog is
+// up; closes the dialog afterwards if the body left it open.
+void withModal(const std::function<void()> &open, const std::function<void(QWidget *)> &body);
+// Types text as key presses (QTest::keyClicks only knows ASCII).
+void typeText(QWidget *widget, const QString &text);
 // Finds a named child of a dialog, failing loudly when it is missing.
 template <class T>
 T *child(QWidget *owner, const char *name)

@@ -8,7 +8,15 @@
 #include "TestSupport.h"
 #include "Unit1.h"
 #include "Unit23.h"
+#include "Unit2.h"
+#include "Unit26.h"
+#include "Unit29.h"
+#include "Unit3.h"
+#include "Unit5.h"
 #include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "Unit9.h"
 
 #include <QAction>
 #include <QDir>
@@ -40,6 +48,31 @@ QDate busyDay()
         .toDate();
 }
 
+// A list opened from the menu, and the editor its button opens.
+void listAndEditor(QAction *item, const QString &listName, QPushButton *editorButton, const QString &editorName,
+                   const std::function<void()> &prepare = {})
+{
+    withModal([item] { item->trigger(); },
+              [&](QWidget *list) {
+                  if (prepare)
+                      prepare();
+                  save(list, listName);
+                  withModal([editorButton] { editorButton->click(); }, [&](QWidget *editor) { save(editor, editorName); });
+              });
+}
+
+void showReferenceLists()
+{
+    listAndEditor(Form1->N1, QStringLiteral("03-workers"), Form5->Button2, QStringLiteral("04-worker-editor"),
+                  [] { DataModule6->Workers->setRecNo(4); });
+    listAndEditor(Form1->N6, QStringLiteral("05-operation-kinds"), Form8->Button2, QStringLiteral("06-operation-kind-editor"),
+                  [] { DataModule6->Vid_oper->locate(QStringLiteral("vid"), QStringLiteral("Сварка")); });
+    listAndEditor(Form1->N8, QStringLiteral("07-groups"), Form26->Button3, QStringLiteral("08-group-editor"),
+                  [] { Form26->item->locate(QStringLiteral("s_caption"), QStringLiteral("Сейфы")); });
+    listAndEditor(Form1->N3, QStringLiteral("09-products"), Form3->Button2, QStringLiteral("10-product-editor"),
+                  [] { DataModule6->Izdel->locate(QStringLiteral("marka"), QStringLiteral("Сейф СБ-45")); });
+}
+
 void showRegister()
 {
     Form1->DateT->setDate(busyDay());
@@ -69,6 +102,7 @@ int main(int argc, char **argv)
         save(Form23, QStringLiteral("01-login"));
         whenModal([](QWidget *) {
             showRegister();
+            showReferenceLists();
             Form1->close();
         });
         Form23->Edit1->setText(QStringLiteral("6352"));
