@@ -8,6 +8,7 @@
 #include "Unit23.h"
 #include "Unit26.h"
 #include "Unit3.h"
+#include "Unit4.h"
 #include "Unit5.h"
 #include "Unit8.h"
 #include "Unit6.h"
@@ -117,7 +118,7 @@ void TForm1::BuildMenu()
 void TForm1::EnableBuiltScreens()
 {
     const QList<QPair<QAction *, void (TForm1::*)()>> items{
-        {N1, &TForm1::N1Click}, {N3, &TForm1::N3Click}, {N6, &TForm1::N6Click}, {N8, &TForm1::N8Click}};
+        {N1, &TForm1::N1Click}, {N3, &TForm1::N3Click}, {N4, &TForm1::N4Click}, {N6, &TForm1::N6Click}, {N8, &TForm1::N8Click}};
     for (const auto &i : items) {
         connect(i.first, &QAction::triggered, this, i.second, Qt::UniqueConnection);
         i.first->setEnabled(true);
@@ -138,6 +139,14 @@ void TForm1::N3Click()
     DataModule6->Izdel->open();
     Form3->ShowModal();
     DataModule6->Izdel->close();
+}
+
+void TForm1::N4Click()
+{
+    Form4->PrepareReference();
+    DataModule6->Oper->open();
+    Form4->ShowModal();
+    DataModule6->Oper->close();
 }
 
 void TForm1::N6Click()

@@ -45,6 +45,7 @@ public:
     void EnableBuiltScreens();
     void N1Click();
     void N3Click();
+    void N4Click();
     void N6Click();
     void N8Click();
 

@@ -22,6 +22,7 @@ QString explainConstraint(const QString &name)
         {QStringLiteral("oper_i_id_fkey"), QStringLiteral("По изделию есть расценки, удалить изделие нельзя.")},
         {QStringLiteral("smena_i_id_fkey"), QStringLiteral("По изделию есть записи выработки, удалить изделие нельзя.")},
         {QStringLiteral("smena_o_id_fkey"), QStringLiteral("По операции есть записи выработки, удалить её нельзя.")},
+        {QStringLiteral("oper_key"), QStringLiteral("Операция с такими параметрами уже заведена!")},
         {QStringLiteral("h_tabel_shift_key"), QStringLiteral("Строка табеля этого работника за месяц уже заведена.")},
         {QStringLiteral("h_tabel_works_key"), QStringLiteral("Строка табеля этого работника за месяц уже заведена.")},
     };

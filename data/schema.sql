@@ -122,6 +122,9 @@ create table accounts_dep.oper (
     cena_new numeric(15, 4) default 0
 );
 create index oper_i_id_idx on accounts_dep.oper (i_id);
+-- One priced operation per kind, product kind and product, also when two
+-- copies of the client add the same one at once.
+create unique index oper_key on accounts_dep.oper (vid, naimen, i_id);
 
 -- Norms belong to their operation and go with it.
 create table accounts_dep.norm (

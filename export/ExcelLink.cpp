@@ -12,6 +12,11 @@
 #include <xlsxwriter.h>
 
 namespace {
+double neededWidth(const ExcelLink::Cell &cell)
+{
+    return cell.text.size() * (cell.bold ? 1.1 : 1.0) + 1.5;
+}
+
 const int kMaxRows = 1048576;
 const int kMaxColumns = 16384;
 
@@ -96,28 +101,43 @@ int ExcelLink::ExcelSetVisible(bool visible)
     return 1;
 }
 
-ExcelLink::Cell *ExcelLink::cellFor(int sheet, int column, int row, const QString &text)
+bool ExcelLink::writable(int sheet, int column, int row)
 {
-    Q_UNUSED(text);
     if (!opened_ || sheet < 1 || sheet > book_.sheets.size()) {
         Messages::error(writeError(sheet, column, row), QStringLiteral("Ошибочный номер листа Microsoft Excel"));
-        return nullptr;
+        return false;
     }
     if (column < 1 || column > kMaxColumns || row < 1 || row > kMaxRows) {
         Messages::error(writeError(sheet, column, row), QStringLiteral("Ошибка Microsoft Excel"));
-        return nullptr;
+        return false;
     }
-    return &book_.sheets[sheet - 1].cells[qMakePair(row, column)];
+    return true;
+}
+
+void ExcelLink::store(int sheet, int column, int row, const QString &text, const bool *asText, const bool *bold)
+{
+    Sheet &s = book_.sheets[sheet - 1];
+    const auto key = qMakePair(row, column);
+    std::multiset<double> &needed = s.needed[column];
+    const auto old = s.cells.constFind(key);
+    if (old != s.cells.constEnd())
+        needed.erase(needed.find(neededWidth(old.value())));
+    Cell &cell = s.cells[key];
+    if (asText && *asText)
+        cell.textFormat = true;
+    cell.text = text;
+    if (bold)
+        cell.bold = *bold;
+    needed.insert(neededWidth(cell));
 }
 
 int ExcelLink::ExcelWriteCell(int sheet, int column, int row, const QString &text)
 {
     if (text.isEmpty())
         return 1;
-    Cell *cell = cellFor(sheet, column, row, text);
-    if (!cell)
+    if (!writable(sheet, column, row))
         return -1;
-    cell->text = text;
+    store(sheet, column, row, text, nullptr, nullptr);
     return 1;
 }
 
@@ -126,20 +146,12 @@ int ExcelLink::ExcelWriteCellFormatted(int sheet, int column, int row, const QSt
 {
     if (text.isEmpty())
         return 1;
-    Cell *cell = cellFor(sheet, column, row, text);
-    if (!cell)
+    if (!writable(sheet, column, row))
         return -1;
-    if (asText)
-        cell->textFormat = true;
-    cell->text = text;
-    cell->bold = bold;
+    store(sheet, column, row, text, &asText, &bold);
     if (autoFit) {
         Sheet &s = book_.sheets[sheet - 1];
-        double width = 0;
-        for (auto it = s.cells.cbegin(); it != s.cells.cend(); ++it)
-            if (it.key().second == column)
-                width = qMax(width, it.value().text.size() * (it.value().bold ? 1.1 : 1.0) + 1.5);
-        s.widths[column] = width;
+        s.widths[column] = *s.needed[column].rbegin();
     }
     return 1;
 }

@@ -4,6 +4,8 @@
 #include <QPair>
 #include <QString>
 #include <QVector>
+#include <map>
+#include <set>
 
 // The program's spreadsheet output. A link fills a workbook cell by cell in
 // memory; making it visible writes the workbook as an .xlsx file into the
@@ -21,6 +23,8 @@ public:
         QString name;
         QMap<QPair<int, int>, Cell> cells; // (row, column)
         QMap<int, double> widths;         // column -> width in characters
+        // The widths the column's current texts need, so fitting is a lookup.
+        std::map<int, std::multiset<double>> needed;
     };
     struct Workbook {
         QVector<Sheet> sheets;
@@ -46,7 +50,10 @@ public:
     static bool save(const Workbook &book, const QString &path);
 
 private:
-    Cell *cellFor(int sheet, int column, int row, const QString &text);
+    // Whether the cell can be written; shows the write's message when not.
+    bool writable(int sheet, int column, int row);
+    // Stores a cell's new content and keeps its column's needed widths in step.
+    void store(int sheet, int column, int row, const QString &text, const bool *asText, const bool *bold);
 
     bool opened_ = false;
     Workbook book_;

@@ -377,6 +377,8 @@ void Dataset::post()
         cancel();
         return;
     }
+    if (beforePost_)
+        beforePost_();
     QStringList names;
     QList<int> order(modifiedFields_.begin(), modifiedFields_.end());
     std::sort(order.begin(), order.end());

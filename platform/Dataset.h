@@ -90,6 +90,8 @@ public:
     void post();
     void cancel();
     void remove();
+    // Runs at the start of every post, while the row may still be changed.
+    void setBeforePost(std::function<void()> hook) { beforePost_ = std::move(hook); }
 
 signals:
     void reset();               // rows, filter or open state changed
@@ -131,4 +133,5 @@ private:
     State state_ = State::Inactive;
     QVector<QVariant> buffer_;
     QSet<int> modifiedFields_;
+    std::function<void()> beforePost_;
 };

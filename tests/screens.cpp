@@ -7,6 +7,9 @@
 #include "Screens.h"
 #include "TestSupport.h"
 #include "Unit1.h"
+#include "Unit10.h"
+#include "Unit22.h"
+#include "Unit4.h"
 #include "Unit23.h"
 #include "Unit2.h"
 #include "Unit26.h"
@@ -19,6 +22,7 @@
 #include "Unit9.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,6 +75,15 @@ void showReferenceLists()
                   [] { Form26->item->locate(QStringLiteral("s_caption"), QStringLiteral("Сейфы")); });
     listAndEditor(Form1->N3, QStringLiteral("09-products"), Form3->Button2, QStringLiteral("10-product-editor"),
                   [] { DataModule6->Izdel->locate(QStringLiteral("marka"), QStringLiteral("Сейф СБ-45")); });
+    listAndEditor(Form1->N4, QStringLiteral("11-prices"), Form4->Button2, QStringLiteral("12-price-editor"),
+                  [] { DataModule6->Oper->setRecNo(7); });
+    withModal([] { Form1->N4->trigger(); },
+              [](QWidget *) {
+                  DataModule6->Oper->locate(QStringLiteral("norma"), 3);
+                  Form4->CheckBox1->setChecked(true);
+                  withModal([] { Form4->DBGrid1DblClick(); }, [](QWidget *norms) { save(norms, QStringLiteral("13-norms")); });
+                  Form4->CheckBox1->setChecked(false);
+              });
 }
 
 void showRegister()

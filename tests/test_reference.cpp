@@ -5,7 +5,11 @@
 #include "Lookup.h"
 #include "Screens.h"
 #include "TestSupport.h"
+#include "ExcelLink.h"
 #include "Unit1.h"
+#include "Unit10.h"
+#include "Unit22.h"
+#include "Unit4.h"
 #include "Unit2.h"
 #include "Unit26.h"
 #include "Unit29.h"
@@ -18,6 +22,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -467,6 +472,220 @@ private slots:
         // A refused delete says why, and nothing of it is done.
         const bool refused = left == QList<int>{2, 3, 1};
         QCOMPARE(messages->entries.size(), questions.size() + (refused ? 1 : 0));
+    }
+
+    // ---------------------------------------------------------------- prices and norms
+
+    // In the price editor, picks the product and the kind through their choosers.
+    void chooseInPriceEditor(const QString &mark, const QString &kind)
+    {
+        withModal([] { click(Form10->Button3); },
+                  [&](QWidget *list) {
+                      QCOMPARE(list, static_cast<QWidget *>(Form3));
+                      QCOMPARE(Form3->Button2->text(), QStringLiteral("Выбрать"));
+                      QVERIFY(!Form3->Button1->isVisible());
+                      QVERIFY(DataModule6->Izdel->locate(QStringLiteral("marka"), mark));
+                      QTest::keyClick(Form3->Edit1, Qt::Key_Return); // Enter chooses
+                  });
+        withModal([] { click(Form10->Button4); },
+                  [&](QWidget *list) {
+                      QCOMPARE(list, static_cast<QWidget *>(Form8));
+                      QVERIFY(Form8->Edit1->isVisible());
+                      typeText(Form8->Edit1, kind.left(3).toLower());
+                      QVERIFY(DataModule6->Vid_oper->recordCount() >= 1);
+                      QVERIFY(DataModule6->Vid_oper->locate(QStringLiteral("vid"), kind));
+                      click(Form8->Button2);
+                  });
+        QCOMPARE(Form10->Edit1->text(), mark);
+        QCOMPARE(Form10->Edit2->text(), kind);
+    }
+
+    void priceEditorRefusesDuplicatesAndAddsTheFirstNorm()
+    {
+        const int product = idOf(QStringLiteral("select id from accounts_dep.izdel where marka = 'Сейф СБ-45'"));
+        const int kind = idOf(QStringLiteral("select id from accounts_dep.vid_oper where vid = 'Сварка'"));
+        QCOMPARE(count(QStringLiteral("select count(*) from accounts_dep.oper where i_id = :p and vid = :k"),
+                       {{"p", product}, {"k", kind}}),
+                 1);
+        fromMenu(Form1->N4, [&](QWidget *) {
+            inEditor(Form4->Button1, [&](QWidget *editor) {
+                QCOMPARE(editor->windowTitle(), QStringLiteral("Заведение новой цены за операцию"));
+                click(Form10->Button1);
+                QCOMPARE(messages->texts().last(), QStringLiteral("Все поля должны быть заполнены!"));
+                chooseInPriceEditor(QStringLiteral("Сейф СБ-45"), QStringLiteral("Сварка"));
+                QCOMPARE(Form10->OpProductId, product);
+                QCOMPARE(Form10->OpKindId, kind);
+                Form10->ComboBox1->setCurrentIndex(0);
+                click(Form10->Button1);
+                QCOMPARE(messages->texts().last(), QStringLiteral("Операция с такими параметрами уже заведена!"));
+                QVERIFY(editor->isVisible());
+                Form10->ComboBox1->setCurrentIndex(1); // the same for blanks is another operation
+                click(Form10->Button1);
+            });
+            QVERIFY(!Form8->Edit1->isVisible()); // the chooser's filter box is hidden again
+            Dataset *oper = DataModule6->Oper;
+            oper->setFilter([](const Dataset &ds, int r) {
+                return ds.rowValue(r, QStringLiteral("marka")).toString() == QStringLiteral("Сейф СБ-45") &&
+                       ds.rowValue(r, QStringLiteral("vid")).toString() == QStringLiteral("Сварка") &&
+                       ds.rowValue(r, QStringLiteral("naimen")).toInt() == 1;
+            });
+            oper->setFiltered(true);
+            QCOMPARE(oper->recordCount(), 1); // listed at once, with its first norm
+            QCOMPARE(oper->intValue(QStringLiteral("norma")), 1);
+            QCOMPARE(oper->number(QStringLiteral("cena")), 0.0);
+            oper->setFiltered(false);
+        });
+        QCOMPARE(rows(QStringLiteral("select n.norma, n.price, n.prize, o.cena_new from accounts_dep.oper o join "
+                                     "accounts_dep.norm n on n.o_id = o.id where o.i_id = :p and o.vid = :k and o.naimen = 1"),
+                      {{"p", product}, {"k", kind}}),
+                 (QList<QVariantList>{{0, 0.0, 0, 0.0}}));
+        fromMenu(Form1->N6, [&](QWidget *) { // a reference opening shows every kind again
+            QCOMPARE(DataModule6->Vid_oper->recordCount(), count(QStringLiteral("select count(*) from accounts_dep.vid_oper")));
+        });
+    }
+
+    void priceEditorChangesAnOperation()
+    {
+        fromMenu(Form1->N4, [&](QWidget *) {
+            Dataset *oper = DataModule6->Oper;
+            QVERIFY(oper->locate(QStringLiteral("marka"), QStringLiteral("ТП-1 тележка платформенная")));
+            const int id = oper->intValue(QStringLiteral("id"));
+            inEditor(Form4->Button2, [&](QWidget *editor) {
+                QCOMPARE(editor->windowTitle(), QStringLiteral("Изменение данных о цене за операцию"));
+                QCOMPARE(Form10->Edit1->text(), QStringLiteral("ТП-1 тележка платформенная"));
+                chooseInPriceEditor(QStringLiteral("ТП-2 тележка двухъярусная"), QStringLiteral("Контроль ОТК"));
+                click(Form10->Button1);
+            });
+            QCOMPARE(rows(QStringLiteral("select i.marka, v.vid from accounts_dep.oper o join accounts_dep.izdel i on "
+                                         "i.id = o.i_id join accounts_dep.vid_oper v on v.id = o.vid where o.id = :id"),
+                          {{"id", id}}),
+                     (QList<QVariantList>{{QStringLiteral("ТП-2 тележка двухъярусная"), QStringLiteral("Контроль ОТК")}}));
+        });
+    }
+
+    void normsAreStoredOnColumnExit()
+    {
+        const int op = idOf(QStringLiteral("select o_id from accounts_dep.norm n join accounts_dep.oper o on o.id = n.o_id "
+                                           "where o.id > 7779 group by o_id having count(*) = 2 order by o_id limit 1"));
+        fromMenu(Form1->N4, [&](QWidget *) {
+            QVERIFY(DataModule6->Oper->locate(QStringLiteral("id"), op));
+            Form4->CheckBox1->setChecked(true);
+            withModal([] { QTest::mouseDClick(Form4->DBGrid1->viewport(), Qt::LeftButton, {},
+                                              Form4->DBGrid1->visualRect(Form4->DBGrid1->currentIndex()).center()); },
+                      [&](QWidget *editor) {
+                          QCOMPARE(editor, static_cast<QWidget *>(Form22));
+                          DataGrid *grid = Form22->DBGrid1;
+                          QAbstractItemModel *m = grid->model();
+                          QCOMPARE(m->rowCount(), 2);
+                          grid->setCurrentIndex(m->index(0, 1));
+                          QVERIFY(m->setData(m->index(0, 1), QStringLiteral("12,75"), Qt::EditRole));
+                          QCOMPARE(scalar(QStringLiteral("select max(price) from accounts_dep.norm where o_id = :o and "
+                                                         "price = 12.75"), {{"o", op}}).toDouble(), 0.0);
+                          grid->setCurrentIndex(m->index(0, 2)); // leaving the column stores it
+                          QCOMPARE(scalar(QStringLiteral("select count(*) from accounts_dep.norm where o_id = :o and "
+                                                         "price = 12.75"), {{"o", op}}).toInt(), 1);
+                          QCOMPARE(m->data(m->index(0, 1)).toString(), QStringLiteral("12,75"));
+                          QVERIFY(!m->setData(m->index(0, 2), QStringLiteral("пять"), Qt::EditRole));
+                          QCOMPARE(messages->texts().last(), QStringLiteral("В поле «Премия, %» нужно ввести число."));
+                          click(Form22->Button2); // two norms: the current one goes
+                          QCOMPARE(m->rowCount(), 1);
+                          click(Form22->Button2); // the last one stays
+                          QCOMPARE(m->rowCount(), 1);
+                          // A new norm, appended from the last row, belongs to this operation.
+                          grid->setFocus();
+                          grid->setCurrentIndex(m->index(0, 0));
+                          QTest::keyClick(grid, Qt::Key_Down);
+                          QCOMPARE(m->rowCount(), 2);
+                          QVERIFY(m->setData(m->index(1, 0), QStringLiteral("50"), Qt::EditRole));
+                          QVERIFY(m->setData(m->index(1, 1), QStringLiteral("7"), Qt::EditRole));
+                          QTest::keyClick(editor, Qt::Key_Escape); // Esc saves and closes
+                          QVERIFY(!editor->isVisible());
+                      });
+        });
+        QCOMPARE(rows(QStringLiteral("select norma, price from accounts_dep.norm where o_id = :o order by norma"), {{"o", op}}),
+                 (QList<QVariantList>{
+                     {scalar(QStringLiteral("select min(norma) from accounts_dep.norm where o_id = :o"), {{"o", op}}),
+                      scalar(QStringLiteral("select price from accounts_dep.norm where o_id = :o order by norma limit 1"),
+                             {{"o", op}})},
+                     {50, 7.0}}));
+        QCOMPARE(count(QStringLiteral("select count(*) from accounts_dep.norm where o_id is null")), 0);
+    }
+
+    void priceListFilterAndDelete()
+    {
+        fromMenu(Form1->N4, [&](QWidget *) {
+            Dataset *oper = DataModule6->Oper;
+            const int all = oper->recordCount();
+            typeText(Form4->Edit1, QStringLiteral("45"));
+            QVERIFY(oper->recordCount() > 0);
+            for (const QString &mark : column(oper, QStringLiteral("marka")))
+                QVERIFY2(mark.contains(QStringLiteral("45")), qPrintable(mark));
+            Form4->Edit1->setText(QStringLiteral("   "));
+            QCOMPARE(oper->recordCount(), all);
+            Form4->Edit1->clear();
+
+            const int used = idOf(QStringLiteral("select o_id from accounts_dep.smena where o_id > 7779 limit 1"));
+            QVERIFY(oper->locate(QStringLiteral("id"), used));
+            click(Form4->Button3); // output rows refer to it
+            exec(QStringLiteral("insert into accounts_dep.oper (vid, naimen, i_id) select vid, 1 - naimen, i_id from "
+                                "accounts_dep.oper where id = :id; insert into accounts_dep.norm (o_id, price) select "
+                                "max(id), 3 from accounts_dep.oper"),
+                 {{"id", used}});
+            oper->reopen();
+            const int fresh = idOf(QStringLiteral("select max(id) from accounts_dep.oper"));
+            QVERIFY(oper->locate(QStringLiteral("id"), fresh));
+            click(Form4->Button3);
+            QCOMPARE(oper->recordCount(), all);
+        });
+        QCOMPARE(messages->texts().at(0), QStringLiteral("Удалить операцию?"));
+        QVERIFY(messages->texts().at(1).startsWith(QStringLiteral("По операции есть записи выработки, удалить её нельзя.")));
+        QCOMPARE(messages->texts().at(2), QStringLiteral("Удалить операцию?"));
+        QCOMPARE(messages->entries.size(), 3);
+        QCOMPARE(count(QStringLiteral("select count(*) from accounts_dep.norm n left join accounts_dep.oper o on o.id = "
+                                      "n.o_id where o.id is null")), 0);
+    }
+
+    void priceListExport()
+    {
+        fromMenu(Form1->N4, [&](QWidget *) { click(Form4->Button5); });
+        QVERIFY(messages->entries.isEmpty());
+        const ExcelLink::Sheet &sheet = SharedExcelLink().workbook().sheets[0];
+        const auto text = [&](int row, int col) { return sheet.cells.value({row, col}).text; };
+        QCOMPARE((QStringList{text(1, 1), text(1, 2), text(1, 3), text(1, 4)}),
+                 (QStringList{"Марка", "Операция", "Цена", "Вид"}));
+        const QList<QVariantList> expected = rows(QStringLiteral(
+            "select i.marka, v.vid, o.cena_new, o.naimen from accounts_dep.oper o join accounts_dep.izdel i on i.id = o.i_id "
+            "join accounts_dep.vid_oper v on v.id = o.vid order by i.marka, v.vid, o.naimen"));
+        QCOMPARE(sheet.cells.size(), 4 * (expected.size() + 1));
+        for (int r : {0, int(expected.size()) / 2, int(expected.size()) - 1}) {
+            QCOMPARE(text(r + 2, 1), expected[r][0].toString());
+            QCOMPARE(text(r + 2, 2), expected[r][1].toString());
+            QCOMPARE(text(r + 2, 3), QLocale().toString(expected[r][2].toDouble(), 'g', 15));
+            QCOMPARE(text(r + 2, 4), expected[r][3].toInt() == 0 ? QStringLiteral("Готовая продукция")
+                                                                  : QStringLiteral("Заготовки"));
+        }
+        QVERIFY(QFile::exists(SharedExcelLink().fileName()));
+    }
+
+    void chooserPrice_data()
+    {
+        QTest::addColumn<bool>("dayOff");
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<double>("price");
+        QTest::newRow("working day, shift 1") << false << 1 << 10.0;
+        QTest::newRow("working day, shift 2") << false << 2 << 10.0;
+        QTest::newRow("working day, shift 3") << false << 3 << 12.0;
+        QTest::newRow("working day, overtime") << false << 4 << 15.0;
+        QTest::newRow("day off, shift 1") << true << 1 << 20.0;
+        QTest::newRow("day off, shift 3") << true << 3 << 24.0;
+        QTest::newRow("day off, overtime") << true << 4 << 30.0;
+    }
+    void chooserPrice()
+    {
+        QFETCH(bool, dayOff);
+        QFETCH(int, shift);
+        QFETCH(double, price);
+        QCOMPARE(OperationPrice(10.0, dayOff, shift), price);
     }
 
     void deleteThresholdIsThePreviousMonthOf2000()
