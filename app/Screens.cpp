@@ -2,6 +2,8 @@
 
 #include "Unit1.h"
 #include "Unit10.h"
+#include "Unit11.h"
+#include "Unit132.h"
 #include "Unit22.h"
 #include "Unit2.h"
 #include "Unit26.h"
@@ -23,8 +25,10 @@ void CreateScreens()
     new TForm8(Form1);
     new TForm9(Form1);
     new TForm10(Form1);
+    new TForm11(Form1);
     new TForm22(Form1);
     new TForm26(Form1);
     new TForm29(Form1);
+    new TForm132(Form1);
     Form1->EnableBuiltScreens();
 }

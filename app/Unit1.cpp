@@ -1,4 +1,5 @@
 #include "Unit1.h"
+#include "Unit11.h"
 
 #include "Application.h"
 #include "DataGrid.h"
@@ -118,7 +119,7 @@ void TForm1::BuildMenu()
 void TForm1::EnableBuiltScreens()
 {
     const QList<QPair<QAction *, void (TForm1::*)()>> items{
-        {N1, &TForm1::N1Click}, {N3, &TForm1::N3Click}, {N4, &TForm1::N4Click}, {N6, &TForm1::N6Click}, {N8, &TForm1::N8Click}};
+        {N1, &TForm1::N1Click}, {N3, &TForm1::N3Click}, {N4, &TForm1::N4Click}, {N6, &TForm1::N6Click}, {N8, &TForm1::N8Click}, {N21, &TForm1::N21Click}};
     for (const auto &i : items) {
         connect(i.first, &QAction::triggered, this, i.second, Qt::UniqueConnection);
         i.first->setEnabled(true);
@@ -164,6 +165,13 @@ void TForm1::N8Click()
     Form26->item->reopen();
     Form26->ShowModal();
     Form26->item->close();
+}
+
+void TForm1::N21Click()
+{
+    Form11->Tag = 3;
+    Button2Click();
+    Form11->Tag = 0;
 }
 
 void TForm1::FormCreate(const QStringList &args)

@@ -48,6 +48,7 @@ public:
     void N4Click();
     void N6Click();
     void N8Click();
+    void N21Click();
 
 protected:
     void FormActivate() override;

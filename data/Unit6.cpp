@@ -240,3 +240,10 @@ void TDataModule6::SetShiftDayHours(int workerId, int shift, const QDate &day)
         H_Tabel_ins->setParam(b.first, b.second);
     H_Tabel_ins->execute();
 }
+
+void TDataModule6::LockShiftDay(int workerId, int shift, const QDate &day)
+{
+    ControlValue(QStringLiteral("select 1 as locked from (select pg_advisory_xact_lock(7701, hashtext(:key))) l"),
+                 QStringLiteral("locked"),
+                 {{QStringLiteral("key"), QStringLiteral("%1:%2:%3").arg(workerId).arg(shift).arg(day.toString(Qt::ISODate))}});
+}

@@ -61,6 +61,11 @@ public:
     // creating the month's row when hours appear and it has none.
     void SetShiftDayHours(int workerId, int shift, const QDate &day);
 
+    // Inside a transaction: waits until no other copy of the program is saving
+    // rows of this worker, shift and day, and keeps them out until the commit,
+    // so duplicate checks and day totals see every row.
+    void LockShiftDay(int workerId, int shift, const QDate &day);
+
     static QString smenaSql(int shift);
     static QString hTabelSql(int shift);
 };

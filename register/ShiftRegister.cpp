@@ -5,6 +5,7 @@
 #include "DatePicker.h"
 #include "Messages.h"
 #include "Transaction.h"
+#include "Unit11.h"
 #include "Unit6.h"
 
 #include <QCheckBox>
@@ -102,9 +103,9 @@ TShiftRegister::TShiftRegister(QWidget *parent) : TForm(parent, QStringLiteral("
     connect(Button8, &QPushButton::clicked, this, &TShiftRegister::Button8Click);
     connect(Button3, &QPushButton::clicked, this, &TShiftRegister::Button3Click);
 
-    // Screens these buttons open are not part of the program yet.
-    Button1->setEnabled(false);
-    Button2->setEnabled(false);
+    connect(Button1, &QPushButton::clicked, this, &TShiftRegister::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TShiftRegister::Button2Click);
+    // The works register this button opens is not part of the program yet.
     Button5->setEnabled(false);
 }
 
@@ -213,4 +214,25 @@ void TShiftRegister::Button3Click()
         tx.commit();
     }
     list->reopen(list->recNo());
+}
+
+void TShiftRegister::Button1Click()
+{
+    CurQuery = DataSource(CurShift);
+    Form11->PrepareNew(DateT->date());
+    Form11->ShowModal();
+}
+
+void TShiftRegister::Button2Click()
+{
+    CurQuery = DataSource(CurShift);
+    if (CurQuery->isEmpty())
+        return;
+    const int at = CurQuery->recNo();
+    Form11->setWindowTitle(QStringLiteral("Изменение данных о позиции (11)"));
+    if (Form11->Tag != 3)
+        Form11->Tag = 2;
+    Form11->LoadRow(CurQuery);
+    Form11->ShowModal();
+    CurQuery->setRecNo(at);
 }

@@ -54,6 +54,11 @@ public:
     void DBGrid2DblClick();
     void Button8Click();
     void Button3Click();
+    // "Добавить": the output position editor for a new row.
+    void Button1Click();
+    // "Изменить": the editor on the current row; with the editor's Tag 3 set
+    // beforehand, a copy of it as a new row.
+    void Button2Click();
 
     // Closes the four lists and opens them again for the register date.
     void ReloadShiftLists();

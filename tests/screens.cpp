@@ -8,6 +8,8 @@
 #include "TestSupport.h"
 #include "Unit1.h"
 #include "Unit10.h"
+#include "Unit11.h"
+#include "Unit132.h"
 #include "Unit22.h"
 #include "Unit4.h"
 #include "Unit23.h"
@@ -23,6 +25,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include "RadioGroup.h"
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,6 +89,43 @@ void showReferenceLists()
               });
 }
 
+// A new row with a painting operation, saved, then split with an auxiliary worker.
+void showEditor()
+{
+    withModal([] { Form1->Button1Click(); },
+              [](QWidget *editor) {
+                  withModal([] { Form11->Button3->click(); },
+                            [](QWidget *) {
+                                DataModule6->Workers->locate(QStringLiteral("fio"), QStringLiteral("Жуков А.Г."));
+                                Form5->Button2->click();
+                            });
+                  withModal([] { Form11->Button4->click(); },
+                            [](QWidget *) {
+                                DataModule6->Oper->locate(QStringLiteral("vid"), QStringLiteral("Покраска порошковая"));
+                                Form4->Button2->click();
+                            });
+                  Form11->Edit3->setText(QStringLiteral("24"));
+                  Form11->Edit6->setText(QStringLiteral("6"));
+                  Form11->Edit5->setText(QStringLiteral("9016"));
+                  Form11->Edit6Exit();
+                  save(editor, QStringLiteral("14-editor"));
+                  Form11->Button1->click();
+                  Form11->CheckBox1->setChecked(true);
+                  withModal([] { Form11->Button5->click(); },
+                            [](QWidget *) {
+                                DataModule6->Workers->locate(QStringLiteral("fio"), QStringLiteral("Фролов М.А."));
+                                withModal([] { Form5->Button2->click(); },
+                                          [](QWidget *dialog) {
+                                              Form132->Edit1->setText(QStringLiteral("4"));
+                                              save(dialog, QStringLiteral("15-value"));
+                                              Form132->Button1->click();
+                                          });
+                            });
+                  save(editor, QStringLiteral("16-split"));
+                  Form11->Button2->click();
+              });
+}
+
 void showRegister()
 {
     Form1->DateT->setDate(busyDay());
@@ -116,6 +156,7 @@ int main(int argc, char **argv)
         whenModal([](QWidget *) {
             showRegister();
             showReferenceLists();
+            showEditor();
             Form1->close();
         });
         Form23->Edit1->setText(QStringLiteral("6352"));

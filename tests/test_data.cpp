@@ -112,7 +112,7 @@ private slots:
     void operationCommandsWriteTheirRow()
     {
         const int product = scalar(QStringLiteral("select min(id) from cmn_gds_and_srv.gds_and_srv where id > 7778")).toInt();
-        const int kind = scalar(QStringLiteral("select min(id) from accounts_dep.vid_oper where id > 7779")).toInt();
+        const int kind = scalar(QStringLiteral("insert into accounts_dep.vid_oper (vid) values ('Гравировка') returning id")).toInt();
         Command *ins = DataModule6->Oper_ins;
         ins->setParam(QStringLiteral("oper_vid"), kind);
         ins->setParam(QStringLiteral("naimen"), 1);

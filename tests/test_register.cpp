@@ -4,9 +4,20 @@
 #include "DataGrid.h"
 #include "DatePicker.h"
 #include "Dataset.h"
+#include "Format.h"
+#include "RadioGroup.h"
 #include "ShiftRegister.h"
 #include "TestSupport.h"
+#include "Unit11.h"
+#include "Unit132.h"
+#include "Unit4.h"
+#include "Unit5.h"
 #include "Unit6.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -45,6 +56,32 @@ class TestRegister : public QObject {
     }
     Dataset *list() { return form->DBGrid2->dataset(); }
 
+    static void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+    // Fills the editor as the choosers would, for cases about the save itself.
+    void fill(int worker, int oper, const QString &quantity, const QString &hours, const QString &colour = QString(),
+              double price = 10)
+    {
+        Form11->WorkerId = worker;
+        Form11->Edit1->setText(scalar(QStringLiteral("select fio from accounts_dep.person where id = :id"), {{"id", worker}})
+                                   .toString());
+        Form11->OperId = oper;
+        Form11->ProductId = product;
+        Form11->Price = price;
+        Form11->Edit2->setText(oper == oper2 ? QStringLiteral("ШМ-1; Покраска; Заготовки")
+                                             : QStringLiteral("ШМ-1; Сварка; Готовая продукция"));
+        Form11->Edit5->setEnabled(oper == oper2);
+        Form11->Edit3->setText(quantity);
+        Form11->Edit6->setText(hours);
+        Form11->Edit5->setText(colour);
+    }
+    // Opens the editor for a new row and runs `body` in it.
+    void newRow(const std::function<void(QWidget *)> &body) { withModal([this] { form->Button1Click(); }, body); }
+    void changeRow(const std::function<void(QWidget *)> &body) { withModal([this] { form->Button2Click(); }, body); }
+    int rowCount(const QString &where = QStringLiteral("true"))
+    {
+        return scalar(QStringLiteral("select count(*) from accounts_dep.smena where ") + where).toInt();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -52,6 +89,10 @@ private slots:
         messages = recordMessages();
         form = new TShiftRegister;
         form->BindDataSources();
+        new TForm4(form);
+        new TForm5(form);
+        new TForm11(form);
+        new TForm132(form);
         form->show();
     }
     void cleanupTestCase() { delete form; }
@@ -76,6 +117,12 @@ private slots:
                                       "accounts_dep.vid_oper where vid = 'Сварка' returning id"), {{"p", product}}).toInt();
         oper2 = scalar(QStringLiteral("insert into accounts_dep.oper (vid, naimen, i_id) select id, 1, :p from "
                                       "accounts_dep.vid_oper where vid = 'Покраска' returning id"), {{"p", product}}).toInt();
+        exec(QStringLiteral("insert into accounts_dep.norm (o_id, norma, price) values (:a, 10, 10), (:a, 20, 12.5), "
+                            "(:b, 10, 50)"),
+             {{"a", oper1}, {"b", oper2}});
+        form->CBox1->setChecked(false);
+        form->DateT->setDate(kDay);
+        form->DateTChange();
     }
     void cleanup()
     {
@@ -272,6 +319,381 @@ private slots:
                  qPrintable(messages->entries[0].text));
         QCOMPARE(list()->recordCount(), 1);
         QVERIFY(form->isVisible());
+    }
+
+// ---------------------------------------------------------------- the output position editor
+public:
+    void saveAndCheck(const QString &quantity, const QString &hours, const QString &colour, int oper, bool saved)
+    {
+        const int before = rowCount();
+        newRow([&](QWidget *editor) {
+            QCOMPARE(editor->windowTitle(), QStringLiteral("Заведение новой позиции (11)"));
+            fill(ivanov, oper, quantity, hours, colour);
+            click(Form11->Button1);
+        });
+        QCOMPARE(rowCount(), before + (saved ? 1 : 0));
+        QCOMPARE(messages->texts(), saved ? QStringList{} : QStringList{QStringLiteral("Все поля должны быть заполнены!")});
+    }
+
+private slots:
+    void saveValidation_data()
+    {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("hours");
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<bool>("painting");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("complete") << "10" << "8" << "" << false << true;
+        QTest::newRow("quantity empty") << "" << "8" << "" << false << false;
+        QTest::newRow("quantity 0") << "0" << "8" << "" << false << false;
+        QTest::newRow("hours empty") << "10" << "" << "" << false << false;
+        QTest::newRow("hours 0") << "10" << "0" << "" << false << false;
+        QTest::newRow("painting without colour") << "10" << "8" << "" << true << false;
+        QTest::newRow("painting with colour") << "10" << "8" << "9016" << true << true;
+    }
+    void saveValidation()
+    {
+        QFETCH(QString, quantity);
+        QFETCH(QString, hours);
+        QFETCH(QString, colour);
+        QFETCH(bool, painting);
+        QFETCH(bool, saved);
+        saveAndCheck(quantity, hours, colour, painting ? oper2 : oper1, saved);
+        if (saved)
+            QCOMPARE(scalar(QStringLiteral("select color from accounts_dep.smena")).toInt(), colour.toInt());
+    }
+
+    void savedRowIsWrittenAndLocked()
+    {
+        form->RadioButton3->setChecked(true);
+        form->CBox1->setChecked(true);
+        newRow([&](QWidget *editor) {
+            fill(petrov, oper1, QStringLiteral("12"), QStringLiteral("6"), QString(), 12.3456);
+            Form11->Edit4->setText(QStringLiteral("2"));
+            click(Form11->Button1);
+            QVERIFY(editor->isVisible());
+            QVERIFY(!Form11->Button1->isEnabled());
+            QVERIFY(!Form11->Edit3->isEnabled());
+            QVERIFY(!Form11->Button3->isEnabled());
+            QVERIFY(Form11->CheckBox1->isEnabled());
+            QVERIFY(!Form11->Button5->isEnabled());
+            Form11->CheckBox1->setChecked(true); // "Доп. оплата" offers the split
+            QVERIFY(Form11->Button5->isEnabled());
+        });
+        QCOMPARE(rows(QStringLiteral("select w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, time, vvod, ok, prize "
+                                     "from accounts_dep.smena")),
+                 (QList<QVariantList>{{petrov, product, oper1, 12.3456, 12.0, 2, kDay, 3, 0, 6, QDate::currentDate(),
+                                       QStringLiteral("no"), 0.0}}));
+        QCOMPARE(list()->recordCount(), 1); // the register shows it at once
+        QCOMPARE(Form11->NewRowId, scalar(QStringLiteral("select id from accounts_dep.smena")).toInt());
+    }
+
+    void defectsCannotExceedTheQuantity()
+    {
+        newRow([&](QWidget *editor) {
+            fill(ivanov, oper1, QStringLiteral("3"), QStringLiteral("8"));
+            Form11->Edit4->setText(QStringLiteral("4"));
+            click(Form11->Button1);
+            QVERIFY(editor->isVisible());
+        });
+        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Брак не может быть больше количества!")});
+        QCOMPARE(rowCount(), 0);
+    }
+
+    void duplicatesAreRefused()
+    {
+        for (const QString &colour : {QStringLiteral("9016"), QStringLiteral("9016"), QStringLiteral("3020")})
+            newRow([&](QWidget *) {
+                fill(ivanov, oper2, QStringLiteral("5"), QStringLiteral("2"), colour);
+                click(Form11->Button1);
+            });
+        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Позиция с такими параметрами уже заведена!")});
+        QCOMPARE(rowCount(), 2);
+        // A change without changes passes its own check.
+        messages->clear();
+        form->DateTChange();
+        changeRow([&](QWidget *editor) {
+            QCOMPARE(editor->windowTitle(), QStringLiteral("Изменение данных о позиции (11)"));
+            QVERIFY(Form11->Edit5->isEnabled());
+            click(Form11->Button1);
+            QVERIFY(!Form11->Button1->isEnabled());
+        });
+        QVERIFY(messages->entries.isEmpty());
+        QCOMPARE(rowCount(), 2);
+    }
+
+    void timeSheetFollowsTheSaves()
+    {
+        newRow([&](QWidget *) {
+            fill(ivanov, oper1, QStringLiteral("5"), QStringLiteral("3"));
+            click(Form11->Button1);
+        });
+        QCOMPARE(rows(QStringLiteral("select smena, month, year, d12, coalesce(d1, d11, d13, d31) is null from "
+                                     "accounts_dep.h_tabel where w_id = :w"), {{"w", ivanov}}),
+                 (QList<QVariantList>{{1, 3, 2031, 3, true}}));
+        newRow([&](QWidget *) {
+            fill(ivanov, oper2, QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("7035"));
+            click(Form11->Button1);
+        });
+        QCOMPARE(cell(ivanov, 12).toInt(), 7);
+        // Moving a row to another day takes its hours along.
+        form->DateTChange();
+        QVERIFY(list()->locate(QStringLiteral("o_id"), oper2));
+        changeRow([&](QWidget *) {
+            Form11->DTimeP->setDate(kDay.addDays(2));
+            click(Form11->Button1);
+        });
+        QCOMPARE(cell(ivanov, 12).toInt(), 3);
+        QCOMPARE(cell(ivanov, 14).toInt(), 4);
+        QCOMPARE(scalar(QStringLiteral("select count(*) from accounts_dep.h_tabel where w_id = :w"), {{"w", ivanov}}).toInt(), 1);
+    }
+
+    void changingTheWorkerMovesTheHours()
+    {
+        newRow([&](QWidget *) {
+            fill(ivanov, oper1, QStringLiteral("5"), QStringLiteral("6"));
+            click(Form11->Button1);
+        });
+        form->DateTChange();
+        changeRow([&](QWidget *) {
+            Form11->WorkerId = petrov;
+            Form11->Edit1->setText(QStringLiteral("Петров П.П."));
+            click(Form11->Button1);
+        });
+        QVERIFY(cell(ivanov, 12).isNull());
+        QCOMPARE(cell(petrov, 12).toInt(), 6);
+    }
+
+    void priceHandOverThroughTheChooser_data()
+    {
+        QTest::addColumn<bool>("dayOff");
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<double>("price");
+        QTest::newRow("working day, shift 1") << false << 1 << 10.0;
+        QTest::newRow("working day, shift 3") << false << 3 << 12.0;
+        QTest::newRow("working day, overtime") << false << 4 << 15.0;
+        QTest::newRow("day off, shift 2") << true << 2 << 20.0;
+        QTest::newRow("day off, overtime") << true << 4 << 30.0;
+    }
+    void priceHandOverThroughTheChooser()
+    {
+        QFETCH(bool, dayOff);
+        QFETCH(int, shift);
+        QFETCH(double, price);
+        QList<QRadioButton *> shifts{form->RadioButton1, form->RadioButton2, form->RadioButton3, form->RadioButton4};
+        shifts[shift - 1]->setChecked(true);
+        form->CBox1->setChecked(dayOff);
+        newRow([&](QWidget *) {
+            withModal([] { click(Form11->Button4); },
+                      [&](QWidget *chooser) {
+                          QCOMPARE(chooser, static_cast<QWidget *>(Form4));
+                          QCOMPARE(Form4->Button2->text(), QStringLiteral("Выбрать"));
+                          QVERIFY(DataModule6->Oper->locate(QStringLiteral("id"), oper1));
+                          QCOMPARE(DataModule6->Oper->number(QStringLiteral("cena")), 10.0); // the lowest norm
+                          click(Form4->Button2);
+                      });
+            QCOMPARE(Form11->Price, price);
+            QCOMPARE(Form11->OperId, oper1);
+            QCOMPARE(Form11->ProductId, product);
+            QCOMPARE(Form11->Edit2->text(), QStringLiteral("ШМ-1; Сварка; Готовая продукция"));
+            QCOMPARE(Form11->Edit7->text(), FloatToStr(price));
+            QCOMPARE(Form11->Edit8->text(), QStringLiteral("10"));
+            QVERIFY(!Form11->Edit5->isEnabled()); // no colour for a non-painting operation
+            withModal([] { click(Form11->Button4); },
+                      [&](QWidget *) {
+                          QVERIFY(DataModule6->Oper->locate(QStringLiteral("id"), oper2));
+                          QTest::keyClick(Form4->Edit1, Qt::Key_Return);
+                      });
+            QVERIFY(Form11->Edit5->isEnabled()); // painting: the colour is needed
+            QCOMPARE(Form11->Price, OperationPrice(50, dayOff, shift));
+        });
+    }
+
+    void workerChooserHandsOverTheName()
+    {
+        newRow([&](QWidget *) {
+            withModal([] { click(Form11->Button3); },
+                      [&](QWidget *chooser) {
+                          QCOMPARE(chooser, static_cast<QWidget *>(Form5));
+                          QVERIFY(!Form5->Button1->isVisible());
+                          typeText(Form5->Edit1, QStringLiteral("пет"));
+                          QCOMPARE(DataModule6->Workers->recordCount(), 1);
+                          QTest::keyClick(Form5->Edit1, Qt::Key_Return);
+                      });
+            QCOMPARE(Form11->Edit1->text(), QStringLiteral("Петров П.П."));
+            QCOMPARE(Form11->WorkerId, petrov);
+        });
+    }
+
+    // Splits a saved row of quantity 10, no defects, price 50 and 8 hours.
+    void splitRow(const std::function<void(QWidget *)> &inSplit)
+    {
+        newRow([&](QWidget *editor) {
+            fill(ivanov, oper2, QStringLiteral("10"), QStringLiteral("8"), QStringLiteral("9016"), 50);
+            click(Form11->Button1);
+            Form11->CheckBox1->setChecked(true);
+            inSplit(editor);
+        });
+    }
+    void addAssistant(int worker, const QString &hours)
+    {
+        withModal([] { click(Form11->Button5); },
+                  [&](QWidget *chooser) {
+                      QCOMPARE(Form5->Tag, 11);
+                      QVERIFY(DataModule6->Workers->locate(QStringLiteral("id"), worker));
+                      withModal([] { click(Form5->Button2); },
+                                [&](QWidget *dialog) {
+                                    QCOMPARE(dialog->windowTitle(), QStringLiteral("Ввод данных (132)"));
+                                    QCOMPARE(Form132->Label1->text(), DataModule6->Workers->text(QStringLiteral("fio")));
+                                    Form132->Edit1->setText(hours);
+                                    click(Form132->Button1);
+                                });
+                      QVERIFY(!chooser->isVisible());
+                  });
+    }
+
+    void splitAmongAssistingWorkers()
+    {
+        exec(QStringLiteral("insert into accounts_dep.person (fio, s_staffpos_hl) values ('Сидоров С.С.', 'Маляр')"));
+        const int sidorov = scalar(QStringLiteral("select id from accounts_dep.person where fio = 'Сидоров С.С.'")).toInt();
+        splitRow([&](QWidget *editor) {
+            QCOMPARE(Form11->RadioGroup1->itemIndex(), 0);
+            addAssistant(petrov, QStringLiteral("4"));
+            QCOMPARE(Form11->AssistRate, 43.75);
+            Form11->RadioGroup1->setItemIndex(1);
+            addAssistant(sidorov, QStringLiteral("4"));
+            QCOMPARE(Form11->AssistRate, 75.0);
+            QCOMPARE(Form11->person->recordCount(), 2);
+            QCOMPARE(Form11->WorkerId, ivanov); // the main worker stays the row's
+            click(Form11->Button6);
+            QVERIFY(!editor->isVisible());
+        });
+        QCOMPARE(rows(QStringLiteral("select w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, time, ok from "
+                                     "accounts_dep.smena where o_id = 7779 order by cena")),
+                 (QList<QVariantList>{{petrov, product, 7779, 175.0, 1.0, 0, kDay, 1, 9016, 4, QStringLiteral("no")},
+                                      {sidorov, product, 7779, 300.0, 1.0, 0, kDay, 1, 9016, 4, QStringLiteral("no")}}));
+        QCOMPARE(rowCount(QStringLiteral("o_id <> 7779")), 1);
+        QCOMPARE(scalar(QStringLiteral("select count(*) from accounts_dep.person_temp")).toInt(), 0);
+        QCOMPARE(cell(petrov, 12).toInt(), 4);
+        QCOMPARE(cell(sidorov, 12).toInt(), 4);
+        QCOMPARE(cell(ivanov, 12).toInt(), 8);
+    }
+
+    void splitSavedEmptyOrCancelledWritesNothing()
+    {
+        splitRow([&](QWidget *editor) {
+            click(Form11->Button6);
+            QVERIFY(!editor->isVisible());
+        });
+        splitRow([&](QWidget *) {
+            fill(petrov, oper1, QStringLiteral("10"), QStringLiteral("8"), QString(), 50);
+        });
+        QCOMPARE(rowCount(QStringLiteral("o_id = 7779")), 0);
+        splitRow([&](QWidget *) {}); // a duplicate: nothing saved, nothing to split
+        messages->clear();
+        newRow([&](QWidget *) {
+            fill(petrov, oper2, QStringLiteral("10"), QStringLiteral("8"), QStringLiteral("5015"), 50);
+            click(Form11->Button1);
+            Form11->CheckBox1->setChecked(true);
+            addAssistant(ivanov, QStringLiteral("2"));
+            QCOMPARE(scalar(QStringLiteral("select count(*) from accounts_dep.person_temp")).toInt(), 1);
+            messages->answers = {false};
+            click(Form11->Button7); // answering No keeps the entry
+            QCOMPARE(Form11->person->recordCount(), 1);
+            click(Form11->Button2); // "Отмена"
+        });
+        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Удалить позицию из списка?")});
+        QCOMPARE(scalar(QStringLiteral("select count(*) from accounts_dep.person_temp")).toInt(), 0);
+        QCOMPARE(rowCount(QStringLiteral("o_id = 7779")), 0);
+    }
+
+    void valueDialogRefusesEmptyAndZero()
+    {
+        splitRow([&](QWidget *) {
+            withModal([] { click(Form11->Button5); },
+                      [&](QWidget *chooser) {
+                          QVERIFY(DataModule6->Workers->locate(QStringLiteral("id"), petrov));
+                          withModal([] { click(Form5->Button2); },
+                                    [&](QWidget *dialog) {
+                                        click(Form132->Button1); // empty: one message, the dialog stays
+                                        QVERIFY(dialog->isVisible());
+                                        Form132->Edit1->setText(QStringLiteral("0"));
+                                        click(Form132->Button1);
+                                        QVERIFY(!dialog->isVisible());
+                                    });
+                          QVERIFY(chooser->isVisible()); // nothing handed over
+                          QCOMPARE(Form5->Chosen, 0);
+                      });
+            QCOMPARE(Form11->person->recordCount(), 0);
+        });
+        QCOMPARE(messages->texts(), (QStringList{QStringLiteral("Введите количество отработанных часов!"),
+                                                 QStringLiteral("Значение должно быть больше 0!")}));
+    }
+
+    void copyOpensAsAChangeAndSavesANewRow()
+    {
+        addRow(ivanov, oper1, kDay, 1, 5);
+        form->DateTChange();
+        Form11->Tag = 3;
+        changeRow([&](QWidget *editor) {
+            QCOMPARE(editor->windowTitle(), QStringLiteral("Изменение данных о позиции (11)"));
+            QCOMPARE(Form11->Edit1->text(), QStringLiteral("Иванов И.И."));
+            Form11->Edit3->setText(QStringLiteral("7"));
+            Form11->WorkerId = petrov; // the copy goes to another worker
+            click(Form11->Button1);
+        });
+        Form11->Tag = 0;
+        QCOMPARE(rows(QStringLiteral("select w_id, kol_vo from accounts_dep.smena order by id")),
+                 (QList<QVariantList>{{ivanov, 5.0}, {petrov, 7.0}}));
+    }
+
+    void assistingRowsOpenAndKeepTheirOperation()
+    {
+        const int row = addRow(petrov, 7779, kDay, 1, 4);
+        exec(QStringLiteral("update accounts_dep.smena set cena = 175, kol_vo = 1, color = 9016 where id = :id"), {{"id", row}});
+        exec(QStringLiteral("insert into accounts_dep.oper (id, vid, naimen, i_id) overriding system value select 7779, "
+                            "7779, 0, 7777 where not exists (select 1 from accounts_dep.oper where id = 7779)"));
+        form->DateTChange();
+        QVERIFY(list()->locate(QStringLiteral("id"), row));
+        changeRow([&](QWidget *) {
+            QVERIFY(!Form11->Button4->isEnabled());
+            Form11->Edit6->setText(QStringLiteral("3"));
+            click(Form11->Button1);
+        });
+        QCOMPARE(rows(QStringLiteral("select o_id, cena, time, color from accounts_dep.smena where id = :id"), {{"id", row}}),
+                 (QList<QVariantList>{{7779, 175.0, 3, 9016}}));
+    }
+
+    void twoCopiesCannotBothSaveTheSameRow()
+    {
+        // Another copy is saving the same row and holds the day until it commits.
+        const QString db = scalar(QStringLiteral("select current_database()")).toString();
+        const QString key = QStringLiteral("%1:1:%2").arg(ivanov).arg(kDay.toString(Qt::ISODate));
+        QProcess other;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PGPASSWORD"), QStringLiteral("qmtvrok"));
+        other.setProcessEnvironment(env);
+        other.start(QStringLiteral("psql"),
+                    {QStringLiteral("-h"), TestDb::host(), QStringLiteral("-U"), QStringLiteral("sys"), QStringLiteral("-d"), db,
+                     QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-c"),
+                     QStringLiteral("begin; select pg_advisory_xact_lock(7701, hashtext('%1')); insert into accounts_dep.smena "
+                                    "(w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, time, vvod, ok) values "
+                                    "(%2, %3, %4, 10, 5, 0, '%5', 1, 0, 8, current_date, 'no'); select pg_sleep(1); commit;")
+                         .arg(key).arg(ivanov).arg(product).arg(oper1).arg(kDay.toString(Qt::ISODate))});
+        QElapsedTimer clock;
+        clock.start();
+        while (scalar(QStringLiteral("select count(*) from pg_locks where locktype = 'advisory' and granted")).toInt() == 0) {
+            QVERIFY(clock.elapsed() < 10000);
+            QTest::qWait(20);
+        }
+        newRow([&](QWidget *) {
+            fill(ivanov, oper1, QStringLiteral("5"), QStringLiteral("8"));
+            click(Form11->Button1);
+        });
+        QVERIFY(other.waitForFinished(10000));
+        QCOMPARE(other.exitCode(), 0);
+        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Позиция с такими параметрами уже заведена!")});
+        QCOMPARE(rowCount(), 1);
     }
 };
 
