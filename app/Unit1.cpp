@@ -128,35 +128,23 @@ void TForm1::EnableBuiltScreens()
 
 void TForm1::N1Click()
 {
-    Form5->PrepareReference();
-    DataModule6->Workers->open();
-    Form5->ShowModal();
-    DataModule6->Workers->close();
+    Form5->ShowAsReference();
 }
 
 void TForm1::N3Click()
 {
-    Form3->PrepareReference();
-    DataModule6->Izdel->open();
-    Form3->ShowModal();
-    DataModule6->Izdel->close();
+    Form3->ShowAsReference();
 }
 
 void TForm1::N4Click()
 {
-    Form4->PrepareReference();
-    DataModule6->Oper->open();
-    Form4->ShowModal();
-    DataModule6->Oper->close();
+    Form4->ShowAsReference();
 }
 
 void TForm1::N6Click()
 {
     DataModule6->Vid_oper->setFiltered(false);
-    Form8->PrepareReference();
-    DataModule6->Vid_oper->open();
-    Form8->ShowModal();
-    DataModule6->Vid_oper->close();
+    Form8->ShowAsReference();
 }
 
 void TForm1::N8Click()

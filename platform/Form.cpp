@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -53,6 +55,26 @@ void TForm::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+QHBoxLayout *TForm::okCancelRow(QPushButton *ok, QPushButton *cancel)
+{
+    ok->setDefault(true);
+    setCancelButton(cancel);
+    connect(cancel, &QPushButton::clicked, this, [this] { done(2); });
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
+}
+
+void TForm::editorLayout(QGroupBox *frame, QPushButton *ok, QPushButton *cancel)
+{
+    plainContents(frame);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(okCancelRow(ok, cancel));
 }
 
 void TForm::fixSize(int width, int height)

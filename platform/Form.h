@@ -5,6 +5,8 @@
 #include <QString>
 #include <utility>
 
+class QGroupBox;
+class QHBoxLayout;
 class QPushButton;
 class QLineEdit;
 
@@ -38,6 +40,12 @@ protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
+    // The editors' bottom row, right-aligned: Enter presses `ok`, Esc presses
+    // `cancel`, which closes the screen.
+    QHBoxLayout *okCancelRow(QPushButton *ok, QPushButton *cancel);
+    // An editor's whole layout: its bold frame of fields over the button row.
+    void editorLayout(QGroupBox *frame, QPushButton *ok, QPushButton *cancel);
+
     // Fixes the window to its given client size, or to what its layout needs.
     void fixSize(int width = 0, int height = 0);
 
@@ -56,7 +64,6 @@ W *make(QWidget *parent, const char *name, Args &&...args)
 
 // A frame with a bold caption ("Данные о работнике"); call plainContents()
 // once its fields are in, so they keep the normal weight.
-class QGroupBox;
 QGroupBox *boldFrame(QWidget *parent, const char *name, const QString &title);
 void plainContents(QGroupBox *frame);
 

@@ -50,25 +50,14 @@ TForm10::TForm10(QWidget *parent) : TForm(parent, QStringLiteral("Form10"))
     fields->addRow(QStringLiteral("Марка изделия"), row(Edit1, Button3));
     fields->addRow(QStringLiteral("Операция"), row(Edit2, Button4));
     fields->addRow(QStringLiteral("Вид"), ComboBox1);
-    plainContents(group);
-
     Button1 = make<QPushButton>(this, "Button1", QStringLiteral("Записать"));
     Button2 = make<QPushButton>(this, "Button2", QStringLiteral("Отмена"));
-    Button1->setDefault(true);
-    setCancelButton(Button2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
+    editorLayout(group, Button1, Button2);
     fixSize();
 
     connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
     connect(Button3, &QPushButton::clicked, this, &TForm10::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TForm10::Button4Click);
-    connect(Button2, &QPushButton::clicked, this, [this] { ModalClose(2); });
 }
 
 void TForm10::FormActivate()
@@ -82,6 +71,7 @@ void TForm10::Button3Click()
     Form3->HandOver = [this] {
         Edit1->setText(DataModule6->Izdel->text(QStringLiteral("marka")).trimmed());
         OpProductId = DataModule6->Izdel->intValue(QStringLiteral("id"));
+        return true;
     };
     DataModule6->Izdel->open();
     Form3->ShowModal();
@@ -96,6 +86,7 @@ void TForm10::Button4Click()
     Form8->HandOver = [this] {
         Edit2->setText(DataModule6->Vid_oper->text(QStringLiteral("vid")).trimmed());
         OpKindId = DataModule6->Vid_oper->intValue(QStringLiteral("id"));
+        return true;
     };
     Form8->ShowModal();
     Form8->RestoreAfterChooser();

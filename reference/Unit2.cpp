@@ -32,18 +32,9 @@ TForm2::TForm2(QWidget *parent) : TForm(parent, QStringLiteral("Form2"))
     fields->addRow(QStringLiteral("Должность"), LCB_staffpos);
     fields->addRow(QStringLiteral("Роль"), LCB_roles);
 
-    plainContents(group);
     Button1 = make<QPushButton>(this, "Button1", QStringLiteral("Записать"));
     Button2 = make<QPushButton>(this, "Button2", QStringLiteral("Отмена"));
-    Button1->setDefault(true);
-    setCancelButton(Button2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
+    editorLayout(group, Button1, Button2);
     fixSize(418, 192);
 
     Connection *db = &DataModule6->ADO_DB;
@@ -59,7 +50,6 @@ TForm2::TForm2(QWidget *parent) : TForm(parent, QStringLiteral("Form2"))
     cmd_person = new Command(db, QStringLiteral("cmd_person"));
 
     connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, [this] { ModalClose(2); });
 }
 
 void TForm2::ReloadLookups()

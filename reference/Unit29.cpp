@@ -27,22 +27,12 @@ TForm29::TForm29(QWidget *parent) : TForm(parent, QStringLiteral("Form29"))
     auto *fields = new QFormLayout(group);
     fields->addRow(QStringLiteral("Наименование"), Edit1);
     fields->addRow(QString(), CheckBox1);
-    plainContents(group);
     Button1 = make<QPushButton>(this, "Button1", QStringLiteral("Записать"));
     Button6 = make<QPushButton>(this, "Button6", QStringLiteral("Выход"));
-    Button1->setDefault(true);
-    setCancelButton(Button6);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button6);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
+    editorLayout(group, Button1, Button6);
     fixSize(504, 143);
 
     connect(Button1, &QPushButton::clicked, this, &TForm29::Button1Click);
-    connect(Button6, &QPushButton::clicked, this, [this] { ModalClose(2); });
 }
 
 void TForm29::Button1Click()

@@ -9,97 +9,36 @@
 #include "Unit7.h"
 #include "Unit8.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 TForm3 *Form3 = nullptr;
 
-TForm3::TForm3(QWidget *parent) : TForm(parent, QStringLiteral("Form3"))
+TForm3::TForm3(QWidget *parent)
+    : TListForm(parent, QStringLiteral("Form3"), QStringLiteral("Изделия (3)"), DataModule6->Izdel,
+                QStringLiteral("marka"), Match::Prefix, false)
 {
     Form3 = this;
-    setWindowTitle(QStringLiteral("Изделия (3)"));
-    DBGrid1 = new DataGrid(this, QStringLiteral("DBGrid1"));
     DBGrid1->setColumns({{QStringLiteral("marka"), QStringLiteral("Марка изделия"), 315},
                          {QStringLiteral("nom"), QStringLiteral("Номенклатурная группа"), 162},
                          {QStringLiteral("massa"), QStringLiteral("Коробки"), 67}});
-    DBGrid1->setDataset(DataModule6->Izdel);
-    Edit1 = make<QLineEdit>(this, "Edit1");
-    Button1 = make<QPushButton>(this, "Button1", QStringLiteral("Добавить"));
-    Button2 = make<QPushButton>(this, "Button2", QStringLiteral("Изменить"));
-    Button3 = make<QPushButton>(this, "Button3", QStringLiteral("Удалить"));
-    Button4 = make<QPushButton>(this, "Button4", QStringLiteral("Выход"));
-    Button1->setDefault(true);
-    setCancelButton(Button4);
     Izdel_Smena = new Dataset(&DataModule6->ADO_DB, QStringLiteral("Izdel_Smena"), this);
     Izdel_Smena->setSql(QStringLiteral("select count(*) as cnt from accounts_dep.smena s where s.i_id =:id_ii and "
                                        "s.\"data\">=:dt"));
     ii_oper = new Dataset(&DataModule6->ADO_DB, QStringLiteral("ii_oper"), this);
     ii_oper->setSql(QStringLiteral("select count(*) as cnt from accounts_dep.oper o where o.i_id =:id_ii"));
-
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *b : {Button1, Button2, Button3})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    buttons->addWidget(Button4);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(DBGrid1, 1);
     layout->addWidget(Edit1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonPanel({Button1, Button2, Button3}));
     fixSize(577, 574);
-
-    new FilterBoxKeys(Edit1, DataModule6->Izdel, false);
-    connect(Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
-    connect(DBGrid1, &DataGrid::dblClick, this, &TForm3::Button2Click);
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, [this] { ModalClose(2); });
 }
 
 QDate TForm3::DeleteThreshold(const QDate &today)
 {
     const int month = today.month() == 1 ? 13 : today.month();
     return QDate(2000, month - 1, 1);
-}
-
-void TForm3::PrepareReference()
-{
-    Tag = 0;
-    HandOver = nullptr;
-    Button2->setText(QStringLiteral("Изменить"));
-    Button1->setDefault(true);
-    Button1->setVisible(true);
-    Button3->setVisible(true);
-}
-
-void TForm3::PrepareChooser(int tag)
-{
-    Tag = tag;
-    Button2->setText(QStringLiteral("Выбрать"));
-    Button2->setDefault(true);
-    Button1->setVisible(false);
-    Button3->setVisible(false);
-    Edit1->setVisible(true);
-    Edit1->clear();
-}
-
-void TForm3::RestoreAfterChooser()
-{
-    Button2->setDefault(false);
-    Edit1->setVisible(false);
-}
-
-void TForm3::FormActivate()
-{
-    if (Edit1->isVisible())
-        Edit1->setFocus();
-}
-
-void TForm3::Edit1Change()
-{
-    setTextFilter(DataModule6->Izdel, QStringLiteral("marka"), Edit1->text());
 }
 
 void TForm3::Button1Click()
@@ -134,9 +73,7 @@ void TForm3::Button2Click()
         Form7->cb_item->setKeyValue(products->value(QStringLiteral("id_class_item")));
         Form7->ShowModal();
     } else {
-        if (HandOver)
-            HandOver();
-        ModalClose(2);
+        HandOverAndClose();
     }
     Form7->item->close();
     products->setRecNo(at);

@@ -5,7 +5,6 @@
 #include "Dataset.h"
 #include "ExcelLink.h"
 #include "Format.h"
-#include "Lookup.h"
 #include "Messages.h"
 #include "Unit10.h"
 #include "Unit22.h"
@@ -14,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -41,11 +39,11 @@ QString OperationText(const QString &mark, const QString &kind, int productKind)
     return mark.trimmed() + QStringLiteral("; ") + kind.trimmed() + QStringLiteral("; ") + ProductKindText(productKind);
 }
 
-TForm4::TForm4(QWidget *parent) : TForm(parent, QStringLiteral("Form4"))
+TForm4::TForm4(QWidget *parent)
+    : TListForm(parent, QStringLiteral("Form4"), QStringLiteral("Цены (4)"), DataModule6->Oper, QStringLiteral("marka"),
+                Match::Anywhere, true)
 {
     Form4 = this;
-    setWindowTitle(QStringLiteral("Цены (4)"));
-    DBGrid1 = new DataGrid(this, QStringLiteral("DBGrid1"));
     DBGrid1->setColumns({
         {QStringLiteral("marka"), QStringLiteral("Марка"), 300},
         {QStringLiteral("s_caption"), QStringLiteral("Ном. гр. "), 300},
@@ -57,87 +55,29 @@ TForm4::TForm4(QWidget *parent) : TForm(parent, QStringLiteral("Form4"))
         {QStringLiteral("oper_vid"), QStringLiteral("oper_vid"), 64, Qt::AlignLeft | Qt::AlignVCenter, false},
         {QStringLiteral("norma"), QStringLiteral("Нормы (шт.)"), 76},
     });
-    DBGrid1->setDataset(DataModule6->Oper);
-    Button1 = make<QPushButton>(this, "Button1", QStringLiteral("Добавить"));
-    Button2 = make<QPushButton>(this, "Button2", QStringLiteral("Изменить"));
-    Button3 = make<QPushButton>(this, "Button3", QStringLiteral("Удалить"));
     Button5 = make<QPushButton>(this, "Button5", QStringLiteral("Excel"));
     CheckBox1 = make<QCheckBox>(this, "CheckBox1", QStringLiteral("Цены"));
     QFont bold = CheckBox1->font();
     bold.setBold(true);
     CheckBox1->setFont(bold);
-    Edit1 = make<QLineEdit>(this, "Edit1");
     Edit1->setFixedWidth(241);
-    Button4 = make<QPushButton>(this, "Button4", QStringLiteral("Выход"));
-    Button1->setDefault(true);
-    setCancelButton(Button4);
     XLS_Rep = new Dataset(&DataModule6->ADO_DB, QStringLiteral("XLS_Rep"), this);
     XLS_Rep->setSql(QStringLiteral(
         "select izdel.MARKA, vid_oper.VID, oper.NAIMEN,(SELECT (CASE naimen WHEN 0 THEN 'Готовая продукция' ELSE "
         "'Заготовки' END)) as nmn, oper.CENA_new as cena, oper.id, oper.i_id,\n"
         " oper.VID as oper_vid from accounts_dep.OPER,accounts_dep.IZDEL,accounts_dep.VID_OPER where OPER.i_id=IZDEL.id \n"
         "and oper.vid=vid_oper.id order by izdel.marka, vid_oper.vid, oper.naimen"));
-
-    auto *panel = new QHBoxLayout;
-    for (QWidget *w : {static_cast<QWidget *>(Button1), static_cast<QWidget *>(Button2),
-                       static_cast<QWidget *>(Button3), static_cast<QWidget *>(Button5),
-                       static_cast<QWidget *>(CheckBox1), static_cast<QWidget *>(Edit1)})
-        panel->addWidget(w);
-    panel->addStretch();
-    panel->addWidget(Button4);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(DBGrid1, 1);
-    layout->addLayout(panel);
+    layout->addLayout(buttonPanel({Button1, Button2, Button3, Button5, CheckBox1, Edit1}));
     fixSize(1169, 480);
-
-    new FilterBoxKeys(Edit1, DataModule6->Oper, true);
-    connect(Edit1, &QLineEdit::textChanged, this, &TForm4::Edit1Change);
-    connect(DBGrid1, &DataGrid::dblClick, this, &TForm4::DBGrid1DblClick);
-    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm4::Button3Click);
     connect(Button5, &QPushButton::clicked, this, &TForm4::Button5Click);
-    connect(Button4, &QPushButton::clicked, this, [this] { ModalClose(2); });
-}
-
-void TForm4::PrepareReference()
-{
-    Tag = 0;
-    HandOver = nullptr;
-    Button2->setText(QStringLiteral("Изменить"));
-    Button1->setDefault(true);
-    Button1->setVisible(true);
-    Button3->setVisible(true);
-}
-
-void TForm4::PrepareChooser(int tag)
-{
-    Tag = tag;
-    Button2->setText(QStringLiteral("Выбрать"));
-    Button1->setVisible(false);
-    Button3->setVisible(false);
-    Button2->setDefault(true);
-    Edit1->setVisible(true);
-    Edit1->clear();
 }
 
 void TForm4::RestoreAfterChooser()
 {
     Button2->setDefault(false);
     DataModule6->Oper->setFiltered(false);
-}
-
-void TForm4::FormActivate()
-{
-    if (Edit1->isVisible())
-        Edit1->setFocus();
-}
-
-void TForm4::Edit1Change()
-{
-    // A mark containing the text anywhere; blanks alone show everything.
-    const QString text = Edit1->text().trimmed().isEmpty() ? QString() : Edit1->text();
-    setTextFilter(DataModule6->Oper, QStringLiteral("marka"), text, true);
 }
 
 void TForm4::DBGrid1DblClick()
@@ -170,9 +110,7 @@ void TForm4::Button2Click()
     if (oper->isEmpty() || IsReservedId(oper->intValue(QStringLiteral("id"))))
         return;
     if (Tag != 0) {
-        if (HandOver)
-            HandOver();
-        ModalClose(2);
+        HandOverAndClose();
         return;
     }
     Form10->setWindowTitle(QStringLiteral("Изменение данных о цене за операцию"));

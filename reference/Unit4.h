@@ -1,47 +1,30 @@
 #pragma once
 
-#include "Form.h"
+#include "ListForm.h"
 
-#include <functional>
-
-class Dataset;
-class DataGrid;
 class QCheckBox;
-class QLineEdit;
 
 // The price list "Цены (4)": every priced operation with a norm, with its
 // lowest price; reference screen (Tag 0) and the operation chooser of the
 // output position editor.
-class TForm4 : public TForm {
+class TForm4 : public TListForm {
     Q_OBJECT
 public:
     explicit TForm4(QWidget *parent);
 
-    DataGrid *DBGrid1;
-    QPushButton *Button1;
-    QPushButton *Button2;
-    QPushButton *Button3;
     QPushButton *Button5;
     QCheckBox *CheckBox1;
-    QLineEdit *Edit1;
-    QPushButton *Button4;
     Dataset *XLS_Rep;
 
-    std::function<void()> HandOver;
-
-    void Edit1Change();
-    void DBGrid1DblClick();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
+    // With "Цены" checked in the reference screen, opens the norms instead.
+    void DBGrid1DblClick() override;
+    void Button1Click() override;
+    void Button2Click() override;
+    void Button3Click() override;
     void Button5Click();
 
-    void PrepareReference();
-    void PrepareChooser(int tag);
-    void RestoreAfterChooser();
-
-protected:
-    void FormActivate() override;
+    // The filter box stays; the list is left open and unfiltered.
+    void RestoreAfterChooser() override;
 };
 
 extern TForm4 *Form4;

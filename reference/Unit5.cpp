@@ -1,7 +1,6 @@
 #include "Unit5.h"
 
 #include "DataGrid.h"
-#include "Lookup.h"
 #include "Messages.h"
 #include "Unit2.h"
 #include "Unit6.h"
@@ -13,79 +12,28 @@
 
 TForm5 *Form5 = nullptr;
 
-TForm5::TForm5(QWidget *parent) : TForm(parent, QStringLiteral("Form5"))
+TForm5::TForm5(QWidget *parent)
+    : TListForm(parent, QStringLiteral("Form5"), QStringLiteral("Список рабочих"), DataModule6->Workers,
+                QStringLiteral("fio"), Match::Prefix, true)
 {
     Form5 = this;
-    setWindowTitle(QStringLiteral("Список рабочих"));
-    DBGrid1 = new DataGrid(this, QStringLiteral("DBGrid1"));
     DBGrid1->setColumns({{QStringLiteral("fio"), QStringLiteral("ФИО"), 300},
                          {QStringLiteral("s_staffpos_hl"), QStringLiteral("Должность"), 300}});
-    DBGrid1->setDataset(DataModule6->Workers);
-    Button1 = make<QPushButton>(this, "Button1", QStringLiteral("Добавить"));
-    Button2 = make<QPushButton>(this, "Button2", QStringLiteral("Изменить"));
-    Button3 = make<QPushButton>(this, "Button3", QStringLiteral("Удалить"));
-    Edit1 = make<QLineEdit>(this, "Edit1");
     Edit1->setFixedWidth(241);
-    Button4 = make<QPushButton>(this, "Button4", QStringLiteral("Выход"));
-    Button1->setDefault(true);
-    setCancelButton(Button4);
-
-    auto *panel = new QHBoxLayout;
+    QHBoxLayout *panel = buttonPanel({Button1, Button2, Button3, Edit1});
     panel->setContentsMargins(4, 4, 4, 4);
-    for (QWidget *w : {static_cast<QWidget *>(Button1), static_cast<QWidget *>(Button2),
-                       static_cast<QWidget *>(Button3), static_cast<QWidget *>(Edit1)})
-        panel->addWidget(w);
-    panel->addStretch();
-    panel->addWidget(Button4);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(DBGrid1, 1);
     layout->addLayout(panel);
     fixSize(641, 550);
-
-    keys_ = new FilterBoxKeys(Edit1, DataModule6->Workers, true);
-    connect(Edit1, &QLineEdit::textChanged, this, &TForm5::Edit1Change);
-    connect(DBGrid1, &DataGrid::dblClick, this, &TForm5::Button2Click);
-    connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm5::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, [this] { ModalClose(2); });
-}
-
-void TForm5::PrepareReference()
-{
-    Tag = 0;
-    HandOver = nullptr;
-    Button2->setText(QStringLiteral("Изменить"));
-    Button1->setDefault(true);
-    Button1->setVisible(true);
-    Button3->setVisible(true);
-}
-
-void TForm5::PrepareChooser(int tag, bool hideAdd)
-{
-    Tag = tag;
-    Button2->setText(QStringLiteral("Выбрать"));
-    Button2->setVisible(true);
-    Button2->setDefault(true);
-    Button3->setVisible(false);
-    if (hideAdd)
-        Button1->setVisible(false);
-    Edit1->setVisible(true);
-    Edit1->clear();
 }
 
 void TForm5::FormActivate()
 {
     Chosen = 0;
-    if (Edit1->isVisible())
-        Edit1->setFocus();
-}
-
-void TForm5::Edit1Change()
-{
-    setTextFilter(DataModule6->Workers, QStringLiteral("fio"), Edit1->text());
+    TListForm::FormActivate();
 }
 
 void TForm5::Button1Click()
@@ -104,20 +52,19 @@ void TForm5::Button2Click()
     Chosen = 1;
     if (workers->isEmpty())
         return;
-    const int at = workers->recNo();
-    if (Tag == 0) {
-        Form2->setWindowTitle(QStringLiteral("Изменение данных работника"));
-        Form2->Tag = 2;
-        Form2->ReloadLookups();
-        Form2->Edit1->setText(workers->text(QStringLiteral("fio")).trimmed());
-        Form2->EditedId = workers->intValue(QStringLiteral("id"));
-        Form2->ShowModal();
-        workers->reopen(at);
-    } else if (HandOver) {
-        Chosen = HandOver() ? 1 : 0;
+    if (Tag != 0) {
+        Chosen = HandOverAndClose() ? 1 : 0;
+        return;
     }
-    if (Chosen == 1)
-        ModalClose(2);
+    const int at = workers->recNo();
+    Form2->setWindowTitle(QStringLiteral("Изменение данных работника"));
+    Form2->Tag = 2;
+    Form2->ReloadLookups();
+    Form2->Edit1->setText(workers->text(QStringLiteral("fio")).trimmed());
+    Form2->EditedId = workers->intValue(QStringLiteral("id"));
+    Form2->ShowModal();
+    workers->reopen(at);
+    ModalClose(2);
 }
 
 void TForm5::Button3Click()

@@ -35,18 +35,9 @@ TForm7::TForm7(QWidget *parent) : TForm(parent, QStringLiteral("Form7"))
     second->addWidget(Edit2);
     second->addWidget(cb_item, 1);
     fields->addRow(QStringLiteral("Расценка"), second);
-    plainContents(group);
     Button1 = make<QPushButton>(this, "Button1", QStringLiteral("Записать"));
     Button2 = make<QPushButton>(this, "Button2", QStringLiteral("Отмена"));
-    Button1->setDefault(true);
-    setCancelButton(Button2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
+    editorLayout(group, Button1, Button2);
     fixSize(460, 131);
 
     // Only the groups in use are offered.
@@ -60,7 +51,6 @@ TForm7::TForm7(QWidget *parent) : TForm(parent, QStringLiteral("Form7"))
     cb_item->setSource(item, QStringLiteral("s_caption"));
 
     connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, [this] { ModalClose(2); });
 }
 
 void TForm7::FormActivate()

@@ -22,22 +22,12 @@ TForm9::TForm9(QWidget *parent) : TForm(parent, QStringLiteral("Form9"))
     Edit1->setMinimumWidth(300);
     auto *fields = new QFormLayout(group);
     fields->addRow(QStringLiteral("Операция"), Edit1);
-    plainContents(group);
     Button1 = make<QPushButton>(this, "Button1", QStringLiteral("Записать"));
     Button2 = make<QPushButton>(this, "Button2", QStringLiteral("Отмена"));
-    Button1->setDefault(true);
-    setCancelButton(Button2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
+    editorLayout(group, Button1, Button2);
     fixSize();
 
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, [this] { ModalClose(2); });
 }
 
 void TForm9::FormActivate()

@@ -128,19 +128,9 @@ TForm11::TForm11(QWidget *parent) : TForm(parent, QStringLiteral("Form11"))
     split->addLayout(splitButtons);
     split->addWidget(DBGrid1, 1);
     grid->addLayout(split, 5, 0, 1, 6);
-    plainContents(group);
-
     Button1 = make<QPushButton>(this, "Button1", QStringLiteral("Запись"));
     Button2 = make<QPushButton>(this, "Button2", QStringLiteral("Отмена"));
-    Button1->setDefault(true);
-    setCancelButton(Button2);
-    auto *bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(Button1);
-    bottom->addWidget(Button2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(bottom);
+    editorLayout(group, Button1, Button2);
     fixSize();
 
     Connection *db = &DataModule6->ADO_DB;
@@ -159,7 +149,6 @@ TForm11::TForm11(QWidget *parent) : TForm(parent, QStringLiteral("Form11"))
     connect(Button3, &QPushButton::clicked, this, &TForm11::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TForm11::Button4Click);
     connect(Button1, &QPushButton::clicked, this, &TForm11::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, [this] { ModalClose(2); });
     connect(CheckBox1, &QCheckBox::toggled, this, &TForm11::CheckBox1Click);
     connect(Button5, &QPushButton::clicked, this, &TForm11::Button5Click);
     connect(Button7, &QPushButton::clicked, this, &TForm11::Button7Click);
@@ -304,6 +293,7 @@ void TForm11::Button4Click()
         Price = OperationPrice(oper->number(QStringLiteral("cena")), ShiftRegister->CBox1->isChecked(),
                                ShiftRegister->CurShift);
         Edit2->setText(OperationText(oper->text(QStringLiteral("marka")), oper->text(QStringLiteral("vid")), ProductKind));
+        return true;
     };
     Form4->ShowModal();
     Form4->RestoreAfterChooser();

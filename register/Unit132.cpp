@@ -25,16 +25,11 @@ TForm132::TForm132(QWidget *parent) : TForm(parent, QStringLiteral("Form132"))
     Edit1->setFixedWidth(60);
     Button1 = make<QPushButton>(this, "Button1", QStringLiteral("Запись"));
     Button2 = make<QPushButton>(this, "Button2", QStringLiteral("Отмена"));
-    Button1->setDefault(true);
-    setCancelButton(Button2);
     auto *value = new QHBoxLayout;
     value->addWidget(Label2);
     value->addWidget(Edit1);
     value->addStretch();
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    QHBoxLayout *buttons = okCancelRow(Button1, Button2);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addLayout(value);
@@ -42,7 +37,6 @@ TForm132::TForm132(QWidget *parent) : TForm(parent, QStringLiteral("Form132"))
     setMinimumWidth(300);
     fixSize();
     connect(Button1, &QPushButton::clicked, this, &TForm132::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, [this] { ModalClose(2); });
 }
 
 void TForm132::FormActivate()

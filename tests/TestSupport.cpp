@@ -53,8 +53,10 @@ QSqlDatabase admin()
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
     db.setHostName(TestDb::host());
     db.setDatabaseName(QStringLiteral("postgres"));
-    db.setUserName(QStringLiteral("sys"));
-    db.setPassword(QStringLiteral("qmtvrok"));
+    // The cluster's superuser (set by scripts/pgcluster), so a drop can end any
+    // session on the copy, autovacuum's included.
+    db.setUserName(QStringLiteral("postgres"));
+    db.setPassword(QStringLiteral("tabel-admin"));
     if (!db.open())
         qFatal("test cluster unreachable: %s", qPrintable(db.lastError().text()));
     return db;
