@@ -29,7 +29,13 @@ void TForm::setDefaultButton(QPushButton *button, bool isDefault)
 
 void TForm::done(int r)
 {
-    FormClose();
+    // A failing close handler (a lost connection) must not keep the screen open.
+    try {
+        FormClose();
+    } catch (...) {
+        QDialog::done(r);
+        throw;
+    }
     QDialog::done(r);
 }
 

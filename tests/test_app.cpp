@@ -3,6 +3,7 @@
 #include "DataGrid.h"
 #include "DatePicker.h"
 #include "DbError.h"
+#include "RadioGroup.h"
 #include "Startup.h"
 #include "TestSupport.h"
 #include "Unit1.h"
@@ -273,6 +274,41 @@ private slots:
         QCOMPARE(role, word.trimmed());
         QVERIFY(messages->entries.isEmpty());
         QVERIFY(!Form23->isVisible()); // closing the main window ended the login
+    }
+
+    void modesRestrictTheReportsScreen_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QStringList>("disabled");
+        QTest::addColumn<int>("productKind");
+        QTest::newRow("full") << "6352" << QStringList{} << 0;
+        QTest::newRow("foreman") << "brovnik" << QStringList{"Button1", "Button2", "Button4", "Button6"} << 0;
+        QTest::newRow("reports only") << "vartel" << QStringList{} << 0;
+        QTest::newRow("warehouse") << "tumop" << QStringList{"Button1", "Button2", "Button4", "Button6", "RadioGroup1"} << 1;
+    }
+    void modesRestrictTheReportsScreen()
+    {
+        QFETCH(QString, word);
+        QFETCH(QStringList, disabled);
+        QFETCH(int, productKind);
+        startOnCopy();
+        // Whatever screen the program attaches as its reports screen gets the mode's limits.
+        QWidget reports;
+        for (const char *name : {"Button1", "Button2", "Button3", "Button4", "Button6"})
+            make<QPushButton>(&reports, name, QString::fromLatin1(name));
+        auto *kinds = new RadioGroup(&reports, QStringLiteral("RadioGroup1"), QStringLiteral("Вид продукции"),
+                                     {QStringLiteral("Все"), QStringLiteral("Готовая продукция"), QStringLiteral("Заготовки")});
+        kinds->setItemIndex(0);
+        Form23->ReportsScreen = &reports;
+        whenModal([](QWidget *) { Form1->close(); });
+        Form23->Edit1->setText(word);
+        QTest::mouseClick(Form23->Button1, Qt::LeftButton);
+        QStringList off;
+        for (const char *name : {"Button1", "Button2", "Button3", "Button4", "Button6", "RadioGroup1"})
+            if (!reports.findChild<QWidget *>(QString::fromLatin1(name))->isEnabled())
+                off << QString::fromLatin1(name);
+        QCOMPARE(off, disabled);
+        QCOMPARE(kinds->itemIndex(), productKind);
     }
 
     void refusedWordThenValidWord()

@@ -664,6 +664,22 @@ private slots:
                  (QList<QVariantList>{{7779, 175.0, 3, 9016}}));
     }
 
+    void editorClosesWhenTheServerIsGone()
+    {
+        newRow([&](QWidget *editor) {
+            TestDb::allowConnections(false);
+            try {
+                exec(QStringLiteral("select pg_terminate_backend(pg_backend_pid())"));
+            } catch (const std::exception &) {
+            }
+            QTest::mouseClick(Form11->Button2, Qt::LeftButton);
+            QVERIFY(!editor->isVisible());
+        });
+        QCOMPARE(messages->entries.size(), 1);
+        QVERIFY(messages->entries[0].text.startsWith(QStringLiteral("Нет связи с базой данных.")));
+        TestDb::allowConnections(true);
+    }
+
     void twoCopiesCannotBothSaveTheSameRow()
     {
         // Another copy is saving the same row and holds the day until it commits.
