@@ -8,7 +8,6 @@
 #include <QTimer>
 
 namespace {
-bool g_terminated = false;
 std::function<void()> &terminateHook()
 {
     static std::function<void()> hook;
@@ -47,7 +46,6 @@ bool Application::notify(QObject *receiver, QEvent *event)
 
 void Application::terminate()
 {
-    g_terminated = true;
     if (terminateHook()) {
         terminateHook()();
         return;
@@ -57,13 +55,7 @@ void Application::terminate()
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
 }
 
-bool Application::terminated()
-{
-    return g_terminated;
-}
-
 void Application::setTerminateHook(std::function<void()> hook)
 {
     terminateHook() = std::move(hook);
-    g_terminated = false;
 }

@@ -16,7 +16,6 @@ public:
     // Asks the program to end: every running event loop returns, and a loop
     // that has not started yet returns as soon as it starts.
     static void terminate();
-    static bool terminated();
     // Tests replace what terminate() does.
     static void setTerminateHook(std::function<void()> hook);
 };

@@ -72,11 +72,6 @@ void Connection::close()
     wanted_ = false;
 }
 
-bool Connection::connected() const
-{
-    return QSqlDatabase::contains(name_) && QSqlDatabase::database(name_, false).isOpen();
-}
-
 QSqlDatabase Connection::db()
 {
     QSqlDatabase d = QSqlDatabase::database(name_, false);

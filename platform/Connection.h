@@ -33,7 +33,6 @@ public:
     // Opens with the current connection string; throws DbError on failure.
     void open();
     void close();
-    bool connected() const;
     // The driver's connection. One the server dropped is opened again here,
     // outside a transaction, so the next command works once the server is back.
     QSqlDatabase db();

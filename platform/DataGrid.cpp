@@ -237,11 +237,6 @@ void DataGrid::setColumnVisible(int column, bool visible)
     setColumnHidden(column, !visible);
 }
 
-void DataGrid::repaintCells()
-{
-    viewport()->update();
-}
-
 void DataGrid::followDataset()
 {
     Dataset *ds = dataset();

@@ -75,8 +75,6 @@ public:
     void setStyler(Styler styler) { styler_ = std::move(styler); }
     const Styler &styler() const { return styler_; }
 
-    // Redraws every visible cell (after a styler's inputs changed).
-    void repaintCells();
 
 signals:
     void dblClick();

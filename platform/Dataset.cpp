@@ -181,14 +181,6 @@ void Dataset::prior()
         moveTo(cur_ - 1);
 }
 
-QStringList Dataset::fieldNames() const
-{
-    QStringList names;
-    for (const Field &f : fields_)
-        names << f.name;
-    return names;
-}
-
 int Dataset::fieldIndex(const QString &name) const
 {
     return fieldIndex_.value(name.toLower(), -1);

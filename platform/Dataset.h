@@ -57,7 +57,6 @@ public:
     bool isEmpty() const { return visible_.isEmpty(); }
 
     int fieldCount() const { return fields_.size(); }
-    QStringList fieldNames() const;
     int fieldIndex(const QString &name) const;
     QMetaType fieldType(int index) const { return fields_.value(index).type; }
     // Value of the current row (or of the row being edited); null without one.

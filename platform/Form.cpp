@@ -22,11 +22,6 @@ int TForm::ShowModal()
     return exec();
 }
 
-void TForm::setDefaultButton(QPushButton *button, bool isDefault)
-{
-    button->setDefault(isDefault);
-}
-
 void TForm::done(int r)
 {
     // A failing close handler (a lost connection) must not keep the screen open.

@@ -20,13 +20,10 @@ public:
     int Tag = 0;
 
     int ShowModal();
-    int ModalResult() const { return result(); }
     void ModalClose(int result) { done(result); }
 
     // Esc presses the cancel button when there is one; Enter the default one.
     void setCancelButton(QPushButton *button) { cancelButton_ = button; }
-    QPushButton *cancelButton() const { return cancelButton_; }
-    static void setDefaultButton(QPushButton *button, bool isDefault);
 
     void done(int r) override;
     void reject() override;

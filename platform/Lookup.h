@@ -37,7 +37,6 @@ class FilterBoxKeys : public QObject {
     Q_OBJECT
 public:
     FilterBoxKeys(QLineEdit *edit, Dataset *dataset, bool caretKeysToo);
-    void setDataset(Dataset *dataset) { dataset_ = dataset; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

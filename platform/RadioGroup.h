@@ -15,7 +15,6 @@ public:
 
     int itemIndex() const;
     void setItemIndex(int index);
-    QRadioButton *item(int index) const { return items_.value(index); }
 
 signals:
     void itemIndexChanged(int index);
