@@ -8,6 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+bool IsReservedId(int id)
+{
+    return id == 7777 || id == 7778;
+}
+
 TListForm::TListForm(QWidget *parent, const QString &name, const QString &caption, Dataset *dataset,
                      const QString &filterField, Match match, bool caretKeysToo)
     : TForm(parent, name), dataset_(dataset), filterField_(filterField), match_(match)
@@ -93,6 +98,11 @@ void TListForm::Edit1Change()
     } else {
         setTextFilter(dataset_, filterField_, Edit1->text());
     }
+}
+
+bool TListForm::NothingToActOn() const
+{
+    return dataset_->isEmpty() || IsReservedId(dataset_->intValue(QStringLiteral("id")));
 }
 
 bool TListForm::HandOverAndClose()

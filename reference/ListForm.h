@@ -14,6 +14,9 @@ class QLineEdit;
 // "Добавить", "Изменить"/"Выбрать", "Удалить" and "Выход", and the two ways of
 // opening them: as a reference screen (Tag 0) or as a chooser whose opener
 // says through HandOver what to do with the picked row.
+// The ids of the rows the lists never change, hand over or delete.
+bool IsReservedId(int id);
+
 class TListForm : public TForm {
     Q_OBJECT
 public:
@@ -49,6 +52,8 @@ public:
 
 protected:
     void FormActivate() override;
+    // No current row, or one of the reserved rows the lists never touch.
+    bool NothingToActOn() const;
     // The chooser's part of "Выбрать": hands the row over; true when the list closed.
     bool HandOverAndClose();
     // The buttons' row: `left` from the left, "Выход" at the right edge.

@@ -7,7 +7,6 @@
 #include "Transaction.h"
 #include "Unit6.h"
 #include "Unit7.h"
-#include "Unit8.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,7 +58,7 @@ void TForm3::Button1Click()
 void TForm3::Button2Click()
 {
     Dataset *products = DataModule6->Izdel;
-    if (products->isEmpty() || IsReservedId(products->intValue(QStringLiteral("id"))))
+    if (NothingToActOn())
         return;
     const int at = products->recNo();
     if (Tag == 0) {
@@ -81,12 +80,10 @@ void TForm3::Button2Click()
 
 void TForm3::Button3Click()
 {
+    if (NothingToActOn())
+        return;
     Dataset *products = DataModule6->Izdel;
-    if (products->isEmpty())
-        return;
     const int id = products->intValue(QStringLiteral("id"));
-    if (IsReservedId(id))
-        return;
     Izdel_Smena->close();
     Izdel_Smena->setParam(QStringLiteral("id_ii"), id);
     Izdel_Smena->setParam(QStringLiteral("dt"), DeleteThreshold(QDate::currentDate()));

@@ -9,7 +9,6 @@
 #include "Unit10.h"
 #include "Unit22.h"
 #include "Unit6.h"
-#include "Unit8.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -107,7 +106,7 @@ void TForm4::Button1Click()
 void TForm4::Button2Click()
 {
     Dataset *oper = DataModule6->Oper;
-    if (oper->isEmpty() || IsReservedId(oper->intValue(QStringLiteral("id"))))
+    if (NothingToActOn())
         return;
     if (Tag != 0) {
         HandOverAndClose();
@@ -128,7 +127,7 @@ void TForm4::Button2Click()
 void TForm4::Button3Click()
 {
     Dataset *oper = DataModule6->Oper;
-    if (oper->isEmpty() || IsReservedId(oper->intValue(QStringLiteral("id"))))
+    if (NothingToActOn())
         return;
     if (!Messages::question(QStringLiteral("Удалить операцию?")))
         return;

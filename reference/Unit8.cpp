@@ -13,11 +13,6 @@
 
 TForm8 *Form8 = nullptr;
 
-bool IsReservedId(int id)
-{
-    return id == 7777 || id == 7778;
-}
-
 TForm8::TForm8(QWidget *parent)
     : TListForm(parent, QStringLiteral("Form8"), QStringLiteral("Виды операций (8)"), DataModule6->Vid_oper,
                 QStringLiteral("vid"), Match::Prefix, true)
@@ -43,7 +38,7 @@ void TForm8::Button1Click()
 void TForm8::Button2Click()
 {
     Dataset *kinds = DataModule6->Vid_oper;
-    if (kinds->isEmpty() || IsReservedId(kinds->intValue(QStringLiteral("id"))))
+    if (NothingToActOn())
         return;
     if (Tag != 0) {
         HandOverAndClose();
@@ -58,7 +53,7 @@ void TForm8::Button2Click()
 void TForm8::Button3Click()
 {
     Dataset *kinds = DataModule6->Vid_oper;
-    if (kinds->isEmpty() || IsReservedId(kinds->intValue(QStringLiteral("id"))))
+    if (NothingToActOn())
         return;
     if (!Messages::question(QStringLiteral("Удалить вид операции?")))
         return;

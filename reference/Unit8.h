@@ -15,6 +15,3 @@ public:
 };
 
 extern TForm8 *Form8;
-
-// The ids of the rows the lists never change, hand over or delete.
-bool IsReservedId(int id);
